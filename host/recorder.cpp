@@ -1,0 +1,145 @@
+#include "recorder.h"
+
+#include <charconv>
+#include <cstring>
+
+namespace arfhost {
+
+namespace {
+
+Record rec;
+bool discard = false;
+long fail_write_n = 0;               // 0: no element write fails
+std::vector<std::string> fail_names; // routines that return failure
+
+}  // namespace
+
+int geo_count(Form f)
+{
+    switch (f) {
+    case Form::segment: return 4;
+    case Form::circle: return 3;
+    case Form::ellipse: return 5;
+    case Form::arc: return 7;
+    case Form::elliptic_arc: return 9;
+    case Form::unknown: break;
+    }
+    return 0;
+}
+
+const char* form_name(Form f)
+{
+    switch (f) {
+    case Form::segment: return "segment";
+    case Form::circle: return "circle";
+    case Form::ellipse: return "ellipse";
+    case Form::arc: return "arc";
+    case Form::elliptic_arc: return "elliptic_arc";
+    case Form::unknown: break;
+    }
+    return "unknown";
+}
+
+Form form_of_tag(int tag)
+{
+    switch (tag) {
+    case 16: return Form::segment;
+    case 64: return Form::circle;
+    case 80: return Form::ellipse;
+    case 72: return Form::arc;
+    case 88: return Form::elliptic_arc;
+    default: return Form::unknown;
+    }
+}
+
+const Record& record() { return rec; }
+
+void reset()
+{
+    rec.calls.clear();
+    rec.elements.clear();
+    rec.com_1st.reset();
+    rec.args.clear();
+    rec.writes = 0;
+    fail_write_n = 0;
+    fail_names.clear();
+    bzifile = BZI{};
+    bzi_wrt_t.mode = 0;
+    bzi_wrt_t.rec_len = 0;
+    bzi_wrt_t.elem_code = 0;
+    bzi_wrt_t.head = nullptr;
+    bzi_wrt_t.conv = &henkan;
+    henkan = HENKAN{};
+    henkan.m[0] = henkan.m[3] = 1.0;
+    henkan.scale = 1.0;
+    std::memset(data, 0, sizeof(tagRPT) * kDataPoints);
+}
+
+bool fail_at(std::string_view spec)
+{
+    if (spec.empty()) return false;
+    if (spec.substr(0, 6) == "write:") {
+        long n = 0;
+        auto v = spec.substr(6);
+        auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), n);
+        if (ec != std::errc{} || p != v.data() + v.size() || n < 1) return false;
+        fail_write_n = n;
+        return true;
+    }
+    for (char c : spec)
+        if (!(c == '_' || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+              c == ':'))
+            return false;
+    fail_names.emplace_back(spec);
+    return true;
+}
+
+void set_discard(bool on) { discard = on; }
+
+void note_call(const char* name)
+{
+    if (!discard) rec.calls.emplace_back(name);
+}
+
+bool should_fail(const char* name)
+{
+    for (const std::string& n : fail_names)
+        if (n == name) return true;
+    return false;
+}
+
+void note_arg(const char* routine, const char* name, std::vector<double> values)
+{
+    rec.args.push_back({routine, name, std::move(values)});
+}
+
+// Called by gfbziwt: keep a copy of the element the library handed over.
+bool take_element(const BZI_WRT_PRM* w)
+{
+    ++rec.writes;
+    if (fail_write_n > 0 && rec.writes == fail_write_n) return false;
+    if (discard) return true;
+    Element e{};
+    e.form = form_of_tag(bzifile.elem_tag);
+    e.rec_len = w->rec_len;
+    e.elem_tag = bzifile.elem_tag;
+    e.code = w->elem_code;
+    e.style = bzifile.line_style;
+    e.pen = bzifile.pen;
+    e.line_type = bzifile.line_type;
+    const int n = geo_count(e.form);
+    for (int i = 0; i < n; ++i) e.geo[i] = bzifile.geo[i];
+    rec.elements.push_back(e);
+    return true;
+}
+
+void take_com_1st(const BZI_COM_PRM* com, const int* proc_list)
+{
+    if (discard) return;
+    ComFirst c;
+    std::memcpy(&c.block, com, sizeof c.block);
+    std::memcpy(c.proc_list.data(), proc_list, sizeof(int32_t) * kProcListLen);
+    rec.com_1st = c;
+}
+
+}  // namespace arfhost

@@ -1,0 +1,92 @@
+#include "elemout.h"
+
+namespace {
+
+struct FormInfo {
+    int rec_len;
+    uint8_t tag;
+};
+
+constexpr FormInfo info(Form f)
+{
+    switch (f) {
+    case Form::segment: return {72, 16};
+    case Form::circle: return {64, 64};
+    case Form::ellipse: return {80, 80};
+    case Form::arc: return {96, 72};
+    case Form::elliptic_arc: return {112, 88};
+    case Form::none: break;
+    }
+    return {0, 0};
+}
+
+}  // namespace
+
+Out::Out(BZI_WRT_PRM* w, unsigned flags) : w_(w)
+{
+    bzifile.line_type = B_CIfLineType::Solid().bits;
+    if (!(flags & kKeepStyle)) bzifile.line_style = 0;
+    if ((flags & kCopyPen) && w_->head) bzifile.pen = w_->head->pen;
+}
+
+Out& Out::code(int c)
+{
+    if (w_->elem_code != c) w_->elem_code = c;
+    return *this;
+}
+
+Out& Out::style(int s)
+{
+    if (bzifile.line_style != s) bzifile.line_style = static_cast<uint8_t>(s);
+    return *this;
+}
+
+int Out::put(Form f, std::initializer_list<double> geo)
+{
+    // rec_len and elem_tag change only with the form; the host keeps the rest.
+    if (f != form_) {
+        const FormInfo fi = info(f);
+        w_->rec_len = bzifile.rec_len = fi.rec_len;
+        bzifile.elem_tag = fi.tag;
+        form_ = f;
+    }
+    double* g = bzifile.geo;
+    for (double v : geo) *g++ = v;
+    return gfbziwt(w_, 1) != 0 ? 1 : 0;
+}
+
+int Out::seg(tagRPT a, tagRPT b) { return put(Form::segment, {a.x, a.y, b.x, b.y}); }
+
+int Out::seg(double x1, double y1, double x2, double y2)
+{
+    return put(Form::segment, {x1, y1, x2, y2});
+}
+
+int Out::circle(tagRPT c, double r) { return put(Form::circle, {c.x, c.y, r}); }
+
+int Out::ellipse(tagRPT c, double a, double b, double rot)
+{
+    return put(Form::ellipse, {c.x, c.y, a, b, rot});
+}
+
+int Out::ellipse(const tagRELL& e) { return ellipse({e.x, e.y}, e.a, e.b, e.rot); }
+
+int Out::arc(tagRPT c, double r, tagRPT s, tagRPT e)
+{
+    return put(Form::arc, {c.x, c.y, r, s.x, s.y, e.x, e.y});
+}
+
+int Out::earc(tagRPT c, double a, double b, double rot, tagRPT s, tagRPT e)
+{
+    return put(Form::elliptic_arc, {c.x, c.y, a, b, rot, s.x, s.y, e.x, e.y});
+}
+
+int Out::earc(const tagRELL& e, tagRPT s, tagRPT t) { return earc({e.x, e.y}, e.a, e.b, e.rot, s, t); }
+
+int Out::run(const tagRPT* p, std::initializer_list<int> idx)
+{
+    const int* i = idx.begin();
+    for (const int* j = i + 1; j < idx.end(); i = j++)
+        if (seg(p[*i], p[*j])) return 1;
+    return 0;
+}

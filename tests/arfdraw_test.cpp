@@ -1,0 +1,150 @@
+// The drawing tool as a user runs it: exit codes, messages, output files.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ToolRun {
+    int code;
+    std::string out, err;
+};
+
+ToolRun arfdraw(const std::string& args)
+{
+    const fs::path err = fs::temp_directory_path() / ("arfdraw_err_" + std::to_string(::getpid()));
+    const std::string cmd = std::string(ARFDRAW_PATH) + " " + args + " 2>" + err.string();
+    ToolRun r{};
+    FILE* p = ::popen(cmd.c_str(), "r");
+    std::array<char, 4096> buf;
+    while (std::size_t n = std::fread(buf.data(), 1, buf.size(), p)) r.out.append(buf.data(), n);
+    const int st = ::pclose(p);
+    r.code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    std::ifstream f(err);
+    r.err.assign(std::istreambuf_iterator<char>(f), {});
+    fs::remove(err);
+    return r;
+}
+
+nlohmann::json json_of(const ToolRun& r) { return nlohmann::json::parse(r.out); }
+
+struct TempDir {
+    fs::path path = fs::temp_directory_path() / ("arfdraw_test_" + std::to_string(::getpid()));
+    TempDir() { fs::create_directories(path); }
+    ~TempDir() { fs::remove_all(path); }
+};
+
+TEST(Arfdraw, PlugSideViewAsJson)
+{
+    const ToolRun r = arfdraw("draw jarft01plg --size 50 --view 2 --format json");
+    ASSERT_EQ(r.code, 0) << r.err;
+    const auto j = json_of(r);
+    EXPECT_EQ(j["status"], 0);
+    EXPECT_EQ(j["host_calls"], (nlohmann::json{"com_1st", "com_2nd"}));
+    EXPECT_EQ(j["part"]["part_code"], "JARFT01PLG");
+    ASSERT_EQ(j["elements"].size(), 9u);
+    EXPECT_EQ(j["elements"][0]["geo"], (nlohmann::json{-30.25, -105.0, -30.25, 0.0}));
+    EXPECT_EQ(j["elements"][7]["code"], 1520);
+    EXPECT_EQ(j["elements"][8]["style"], 2);
+    EXPECT_EQ(j["com_1st"]["pairs"][0], (nlohmann::json{50, 60}));
+    EXPECT_EQ(j["com_1st"]["value_fields"][0], 60.5);
+    EXPECT_EQ(j["com_1st"]["process_list"].size(), 18u);
+}
+
+TEST(Arfdraw, NumbersRoundTrip)
+{
+    const auto j = json_of(arfdraw("draw jarft01plg --size 40 --view 1"));
+    EXPECT_EQ(j["elements"][0]["geo"][2].get<double>(), 0.5 * double(48.6f));
+}
+
+TEST(Arfdraw, SampleAndDrawModes)
+{
+    auto j = json_of(arfdraw("draw jarft01plg --size 40 --sample --draw-mode 1 --view 2"));
+    EXPECT_EQ(j["com_1st"]["pairs"][0][0], 65);
+    EXPECT_EQ(j["elements"].size(), 9u);
+    j = json_of(arfdraw("draw jarft01plg --size 40 --draw-mode 1 --view 2"));
+    EXPECT_EQ(j["host_calls"], (nlohmann::json{"com_1st", "com_2nd"}));
+    EXPECT_TRUE(j["elements"].empty());
+    for (auto [size, key] : {std::pair{30, 40}, {45, 50}, {150, 100}})
+        EXPECT_EQ(json_of(arfdraw("draw jarft01plg --view 2 --size " + std::to_string(size)))["com_1st"]["pairs"][0][0],
+                  key);
+}
+
+TEST(Arfdraw, InjectedFailuresKeepWhatWasWritten)
+{
+    ToolRun r = arfdraw("draw jarft01plg --size 50 --view 2 --fail-at write:3");
+    EXPECT_EQ(r.code, 1);
+    auto j = json_of(r);
+    EXPECT_EQ(j["status"], 1);
+    EXPECT_EQ(j["elements"].size(), 2u);
+    EXPECT_EQ(j["host_calls"], (nlohmann::json{"com_1st"}));
+    r = arfdraw("draw jarft01plg --size 50 --view 2 --fail-at com_1st");
+    EXPECT_EQ(r.code, 1);
+    j = json_of(r);
+    EXPECT_TRUE(j["elements"].empty());
+    EXPECT_EQ(j["host_calls"], (nlohmann::json{"com_1st"}));
+}
+
+TEST(Arfdraw, BadInputIsOneLineAndExitTwo)
+{
+    const char* bad[] = {
+        "draw nosuchentry",
+        "draw jarft01plg --size abc",
+        "draw jarft01plg --size 99999",
+        "draw jarft01plg --view 300",
+        "draw jarft01plg --pt-a 1,2",
+        "draw jarft01plg --pt-a 1,2,x",
+        "draw jarft01plg --fail-at write:0",
+        "draw jarft01plg --format pdf",
+        "draw jarft01plg -o /nonexistent-dir/x.svg",
+        "draw jarft01plg -o out.unknownext",
+        "frobnicate",
+    };
+    for (const char* args : bad) {
+        SCOPED_TRACE(args);
+        const ToolRun r = arfdraw(args);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_TRUE(r.out.empty());
+        ASSERT_FALSE(r.err.empty());
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;  // exactly one line
+        EXPECT_EQ(r.err.rfind("arfdraw: ", 0), 0u);
+    }
+}
+
+TEST(Arfdraw, SvgFileIsWrittenWholeOrNotAtAll)
+{
+    TempDir t;
+    const fs::path svg = t.path / "plug.svg";
+    ToolRun r = arfdraw("draw jarft01plg --size 50 --view 2 -o " + svg.string());
+    ASSERT_EQ(r.code, 0) << r.err;
+    std::ifstream f(svg);
+    const std::string text{std::istreambuf_iterator<char>(f), {}};
+    EXPECT_NE(text.find("<svg"), std::string::npos);
+    EXPECT_NE(text.find("</svg>"), std::string::npos);
+    EXPECT_NE(text.find("class=\"c1282 s2\""), std::string::npos);  // the seam, dashed
+    EXPECT_NE(text.find("scale(1,-1)"), std::string::npos);         // y up
+
+    // A failing draw into an existing file: status 1, but what was drawn is still written.
+    r = arfdraw("draw jarft01plg --size 50 --view 2 --fail-at write:3 -o " + svg.string());
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(fs::exists(svg));
+    for (const auto& e : fs::directory_iterator(t.path)) EXPECT_EQ(e.path().extension(), ".svg");
+}
+
+TEST(Arfdraw, ListShowsCoverage)
+{
+    const ToolRun r = arfdraw("list");
+    ASSERT_EQ(r.code, 0);
+    EXPECT_NE(r.out.find("jarft01plg  views 1-2  sample 65"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,195 @@
+// arfdraw: plays the CAD host for the fitting library. It loads the library,
+// calls an entry by its lower-case part code with a part record built from the
+// options, and prints or saves what the host received.
+//
+// Exit codes: 0 drawn; 1 the entry failed, or the drawing holds a value the
+// format cannot carry; 2 bad command line or unwritable output.
+#include <CLI/CLI.hpp>
+
+#include <cmath>
+#include <iostream>
+#include <sstream>
+
+#include "output.h"
+#include "runner.h"
+#include "writer.h"
+
+using namespace arftool;
+
+namespace {
+
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+tagRPT3D parse_point(const std::string& opt, const std::string& s)
+{
+    tagRPT3D p{};
+    double* v[3] = {&p.x, &p.y, &p.z};
+    std::size_t pos = 0;
+    for (int i = 0; i < 3; ++i) {
+        const std::size_t end = i < 2 ? s.find(',', pos) : s.size();
+        if (end == std::string::npos) throw UsageError(opt + " wants X,Y,Z, got '" + s + "'");
+        const std::string part = s.substr(pos, end - pos);
+        std::size_t used = 0;
+        try {
+            *v[i] = std::stod(part, &used);
+        } catch (const std::exception&) {
+            used = 0;
+        }
+        if (part.empty() || used != part.size() || !std::isfinite(*v[i]))
+            throw UsageError(opt + " wants three finite numbers X,Y,Z, got '" + s + "'");
+        pos = end + 1;
+    }
+    return p;
+}
+
+std::string views_text(unsigned mask)
+{
+    std::string s;
+    for (int v = 1; v < 32; ++v) {
+        if (!(mask & (1u << v))) continue;
+        int w = v;
+        while (w + 1 < 32 && (mask & (1u << (w + 1)))) ++w;
+        s += (s.empty() ? "" : ",") + std::to_string(v) + (w > v ? "-" + std::to_string(w) : "");
+        v = w;
+    }
+    return s.empty() ? "none" : s;
+}
+
+int cmd_list(const Library& lib)
+{
+    for (const std::string& e : lib.entries()) {
+        const auto s = lib.sample_sizes(e);
+        std::cout << e << "  views " << views_text(lib.view_mask(e)) << "  sample " << s[0];
+        if (s[1]) std::cout << '/' << s[1];
+        std::cout << '\n';
+    }
+    return 0;
+}
+
+int cmd_draw(const Library& lib, Request req, const std::string& format_opt, const std::string& out)
+{
+    if (!lib.has_entry(req.entry)) throw UsageError("unknown entry '" + req.entry + "' (see arfdraw list)");
+    std::string format = format_opt;
+    if (format.empty()) format = out.empty() || out == "-" ? "json" : format_of_path(out);
+    if (format.empty()) throw UsageError("cannot tell the format of '" + out + "'; give --format");
+    const auto writer = make_writer(format);
+    if (!writer) throw UsageError("unknown format '" + format + "' (" + format_names() + ")");
+
+    const Drawing d = lib.draw(req);
+    int rc = d.status != 0 ? 1 : 0;
+    try {
+        if (out.empty() || out == "-") {
+            std::ostringstream text;  // nothing reaches stdout unless the whole drawing was written
+            writer->write(text, d);
+            std::cout << text.str();
+        } else {
+            write_file_atomically(out, [&](std::ostream& o) { writer->write(o, d); });
+        }
+        if (format == "json") require_finite(d);  // JSON carries them as null; still a fault
+    } catch (const UsageError&) {
+        throw;
+    } catch (const std::runtime_error& e) {
+        const std::string msg = e.what();
+        if (msg.rfind("cannot write", 0) == 0) throw UsageError(msg);
+        std::cerr << "arfdraw: " << title_of(d) << ": " << msg << '\n';
+        return 1;
+    }
+    if (d.status != 0)
+        std::cerr << "arfdraw: " << req.entry << " returned " << d.status << " after "
+                  << d.host.elements.size() << " element(s)\n";
+    return rc;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    CLI::App app{"arfdraw: draw socket-ended pipe fittings through the fitting library, as the CAD host would"};
+    app.require_subcommand(1);
+    std::string library;
+    app.add_option("--library", library, "drawing library to load (default: $ARF_LIBRARY or the built one)");
+
+    app.add_subcommand("list", "list the entries, the view codes they draw and their sample sizes");
+
+    Request req;
+    std::string format, out, fail_at;
+    std::string pts[4];
+    bool size_b_given = false, size_c_given = false, size_given = false;
+    CLI::App* draw = app.add_subcommand("draw", "draw one fitting");
+    draw->add_option("entry", req.entry, "entry name, the lower-case part code (e.g. jarft01plg)")->required();
+    auto* o_size = draw->add_option("--size", req.size_a, "first nominal size")->check(CLI::Range(0, 32767));
+    auto* o_b = draw->add_option("--size-b", req.size_b, "nominal size of end 2")->check(CLI::Range(0, 32767));
+    auto* o_c = draw->add_option("--size-c", req.size_c, "nominal size of end 3 (the branch)")
+                    ->check(CLI::Range(0, 32767));
+    draw->add_option("--view", req.view, "view code")->check(CLI::Range(0, 255))->capture_default_str();
+    draw->add_flag("--sample", req.sample, "draw the entry's sample (fixed sizes)");
+    draw->add_option("--draw-mode", req.draw_mode, "draw mode (2: true shape)")
+        ->check(CLI::Range(0, 255))
+        ->capture_default_str();
+    draw->add_option("--part-len", req.part_len, "placed straight length")->check(CLI::Range(-1e9, 1e9));
+    draw->add_flag("--len-from-pts", req.len_from_pts, "take the straight length from points A and B");
+    draw->add_option("--len-scale", req.len_scale, "point distance to length factor")
+        ->check(CLI::Range(-1e9, 1e9))
+        ->capture_default_str();
+    draw->add_option("--pt-a", pts[0], "point A as X,Y,Z");
+    draw->add_option("--pt-b", pts[1], "point B as X,Y,Z");
+    draw->add_option("--pt-c", pts[2], "point C as X,Y,Z");
+    draw->add_option("--pt-d", pts[3], "point D as X,Y,Z");
+    draw->add_option("--attr", req.attr_idx, "settings attribute entry the part refers to")
+        ->check(CLI::Range(0, 4));
+    draw->add_option("--threshold", req.threshold, "settings size threshold for single-line drawing")
+        ->check(CLI::Range(0, 32767));
+    draw->add_option("--fail-at", fail_at, "make a host call fail: com_1st, com_2nd, write:N or a routine name");
+    draw->add_option("--format", format, "output format (" + format_names() + "; default from -o, else json)");
+    draw->add_option("-o,--output", out, "output file (default: standard output)");
+
+    try {
+        app.parse(argc, argv);
+        size_given = o_size->count() > 0;
+        size_b_given = o_b->count() > 0;
+        size_c_given = o_c->count() > 0;
+        const Library lib(library);
+        if (app.got_subcommand("list")) return cmd_list(lib);
+
+        const char* names[4] = {"--pt-a", "--pt-b", "--pt-c", "--pt-d"};
+        for (int i = 0; i < 4; ++i)
+            if (!pts[i].empty()) req.pts[i] = parse_point(names[i], pts[i]);
+        if (!fail_at.empty()) {
+            const bool ok = fail_at == "com_1st" || fail_at == "com_2nd" ||
+                            (fail_at.rfind("write:", 0) == 0 && fail_at.size() > 6 &&
+                             fail_at.find_first_not_of("0123456789", 6) == std::string::npos &&
+                             std::stol(fail_at.substr(6)) >= 1) ||
+                            (fail_at.find_first_not_of("abcdefghijklmnopqrstuvwxyz_0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ:") ==
+                                 std::string::npos &&
+                             fail_at.rfind("write", 0) != 0);
+            if (!ok) throw UsageError("--fail-at wants com_1st, com_2nd, write:N (N >= 1) or a host routine name, got '" + fail_at + "'");
+            req.fail_at = fail_at;
+        }
+        if (lib.has_entry(req.entry)) {
+            // Unset sizes default to the entry's sample sizes.
+            const auto s = lib.sample_sizes(req.entry);
+            if (!size_given) req.size_a = s[0];
+            if (!size_b_given) req.size_b = s[1] ? s[1] : req.size_a;
+            if (!size_c_given) req.size_c = s[1] ? s[1] : req.size_a;
+        }
+        return cmd_draw(lib, req, format, out);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        std::string msg = e.what();
+        for (char& c : msg)
+            if (c == '\n') c = ' ';
+        std::cerr << "arfdraw: " << msg << " (see arfdraw --help)\n";
+        return 2;
+    } catch (const UsageError& e) {
+        std::cerr << "arfdraw: " << e.what() << '\n';
+        return 2;
+    } catch (const std::exception& e) {
+        std::cerr << "arfdraw: " << e.what() << '\n';
+        return 2;
+    }
+}

@@ -1,0 +1,49 @@
+// One drawing as the tool saw it: what was asked, what the entry returned and
+// left in the part record, and what the host received.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "arfentry.h"
+#include "recorder.h"
+
+namespace arftool {
+
+// What the user asked for: the part and settings records are built from it.
+struct Request {
+    std::string entry;
+    int size_a = 0, size_b = 0, size_c = 0;
+    int view = 1;
+    int draw_mode = 2;
+    bool sample = false;
+    double part_len = 0.0;
+    bool len_from_pts = false;
+    double len_scale = 1.0;
+    std::array<tagRPT3D, 4> pts{};  // A, B, C, D
+    int attr_idx = 0;               // settings attribute entry (0..4)
+    int threshold = 0;              // settings size threshold for single-line drawing
+    std::string fail_at;            // fault to inject, empty for none
+};
+
+// The part record's fields as the entry left them.
+struct PartOut {
+    std::string part_code;
+    double part_len;
+    int size_a, size_b, size_c;
+    int view_no, draw_mode;
+};
+
+struct Drawing {
+    Request req;
+    int status = 0;
+    PartOut part{};
+    arfhost::Record host;                 // calls, common block, elements
+    std::optional<ArfRecordView> record;  // the dimension record the entry selected
+};
+
+// Short human title: "jarft41l00 50 view 2".
+std::string title_of(const Drawing& d);
+
+}  // namespace arftool
