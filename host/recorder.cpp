@@ -64,7 +64,7 @@ void reset()
     fail_write_n = 0;
     fail_names.clear();
     bzifile = BZI{};
-    bzi_wrt_t.mode = 0;
+    bzi_wrt_t.mode = 1;  // element records; 0 marks the free-radius entry's own header
     bzi_wrt_t.rec_len = 0;
     bzi_wrt_t.elem_code = 0;
     bzi_wrt_t.head = nullptr;
@@ -108,9 +108,26 @@ bool should_fail(const char* name)
     return false;
 }
 
-void note_arg(const char* routine, const char* name, std::vector<double> values)
+void note_arg(const char* routine, const char* name, const double* values, std::size_t n)
 {
-    rec.args.push_back({routine, name, std::move(values)});
+    if (!discard) rec.args.push_back({routine, name, std::vector<double>(values, values + n)});
+}
+
+void note_arg(const char* routine, const char* name, std::initializer_list<double> values)
+{
+    note_arg(routine, name, values.begin(), values.size());
+}
+
+// Called by gfbziwt for a record of the part's own (mode word 0): it counts as
+// a write, and shows as a call since it carries no geometry.
+bool take_header(const BZI_WRT_PRM*)
+{
+    ++rec.writes;
+    note_call("gfbziwt");
+    note_arg("gfbziwt", "header pen,attr,line_type",
+             {double(bzifile.pen), double(bzifile.attr), double(bzifile.line_type)});
+    if (fail_write_n > 0 && rec.writes == fail_write_n) return false;
+    return !should_fail("gfbziwt");
 }
 
 // Called by gfbziwt: keep a copy of the element the library handed over.

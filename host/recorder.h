@@ -5,7 +5,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -70,6 +72,15 @@ void set_discard(bool on);
 // For the host's own routines: note a call, and whether it is meant to fail.
 void note_call(const char* name);
 bool should_fail(const char* name);
-void note_arg(const char* routine, const char* name, std::vector<double> values);
+// Arguments are kept only outside bench mode, so a benchmark sees no host allocation.
+void note_arg(const char* routine, const char* name, std::initializer_list<double> values);
+void note_arg(const char* routine, const char* name, const double* values, std::size_t n);
+template <class T>
+void note_arg(const char* routine, const char* name, const T* values, std::size_t n)
+{
+    double v[32];
+    for (std::size_t i = 0; i < n && i < 32; ++i) v[i] = static_cast<double>(values[i]);
+    note_arg(routine, name, v, n < 32 ? n : 32);
+}
 
 }  // namespace arfhost

@@ -1,13 +1,14 @@
 // The host's globals, its common stages and its element write.
 #include "recorder.h"
 
-BZI_WRT_PRM bzi_wrt_t{0, 0, 0, 0, &henkan, nullptr};
+BZI_WRT_PRM bzi_wrt_t{1, 0, 0, 0, &henkan, nullptr};
 BZI bzifile{};
 tagRPT data[kDataPoints]{};
 HENKAN henkan{0.0, 0.0, {1.0, 0.0, 0.0, 1.0}, 0, 0, 1.0};
 
 namespace arfhost {
 bool take_element(const BZI_WRT_PRM* w);
+bool take_header(const BZI_WRT_PRM* w);
 void take_com_1st(const BZI_COM_PRM* com, const int* proc_list);
 }  // namespace arfhost
 
@@ -28,6 +29,7 @@ int com_2nd(HENKAN*, HEADTBL*, SHOKICH*, int)
 
 int gfbziwt(BZI_WRT_PRM* w, int)
 {
+    if (w->mode == 0) return take_header(w) ? 0 : 1;
     // A record whose length disagrees with its form would be misread by a real
     // host; refuse it so a protocol slip shows as a failed write.
     const Form f = form_of_tag(bzifile.elem_tag);

@@ -48,4 +48,8 @@ struct ArfRecordView {
 ARF_EXPORT int arf_last_record(const char* entry, ArfRecordView* out);
 // Sample sizes of an entry (sizes used with sample_flag 1); returns how many (0 to 2).
 ARF_EXPORT int arf_sample_sizes(const char* entry, int* first, int* second);
+// Key sizes of every record of an entry's dimension table, in table order: writes
+// up to max pairs (second is 0 for single-size tables) and returns how many the
+// table holds, so max 0 asks for the count. 0 for an unknown name.
+ARF_EXPORT int arf_table_keys(const char* entry, int* first, int* second, int max);
 }

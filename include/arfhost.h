@@ -53,3 +53,23 @@ public:
     uint16_t r2_;
     static const B_CIfLineType& Solid();
 };
+
+// Colours of the host's interface library.
+class B_CIfColor {
+public:
+    int32_t value;  // the library copies this first int32 as a pen
+    static B_CIfColor StandardColorNo(int n);
+};
+
+// Free-radius bend: placement check, part set-up, the free-radius drawing and
+// the single-line form (used by jarftx1s00 only). Non-zero means failure.
+int hinechk(HENKAN* conv, HEADTBL* head, VECTS* ref, VECTS* pts);
+int bzi_nmst(HEADTBL* head);
+int hoonatu(HEADTBL* head, SHOKICH* set);
+int gohkpat(int* view_list);
+int denpvect(HEADTBL* head, SHOKICH* set, HENKAN* conv, int npts);
+int center_line(int mode, double offset, SHOKICH* set, BZI_WRT_PRM* w);
+int tanstugi3d(int mode, SHOKICH* set, BZI_WRT_PRM* w);
+// draw: bend drawing array (four doubles); out: optional result array, may be null.
+int zlcFreeRadErboVectMake_OfDbl(BZI_WRT_PRM* w, SHOKICH* set, double* draw, double* out);
+int zlcFreeRadErboDraw_OfDbl(BZI_WRT_PRM* w, double* draw);

@@ -7,7 +7,10 @@
 namespace {
 
 const EntryInfo kEntries[] = {
-    {"jarft01plg", jarfplg_view_mask(), 1, 65, 0},
+    jarfplg_info(),  jarf01sa_info(), jarf01sc_info(), jarf41l0_info(), jarf42s0_info(),
+    jarf42sc_info(), jarf42sl_info(), jarf42w0_info(), jarf91l0_info(), jarf91w0_info(),
+    jarf92l0_info(), jarf92lc_info(), jarf92lf_info(), jarf92ll_info(), jarf92s0_info(),
+    jarf92st_info(), jarf92sf_info(), jarfx1s0_info(),
 };
 
 }  // namespace
@@ -45,4 +48,17 @@ extern "C" int arf_sample_sizes(const char* entry, int* first, int* second)
     if (first) *first = e->sample1;
     if (second) *second = e->sample2;
     return e->samples;
+}
+
+extern "C" int arf_last_record(const char* entry, ArfRecordView* out)
+{
+    const EntryInfo* e = entry_info(entry);
+    return e && out && e->last ? e->last(out) : 1;
+}
+
+extern "C" int arf_table_keys(const char* entry, int* first, int* second, int max)
+{
+    const EntryInfo* e = entry_info(entry);
+    if (!e || !e->keys || !first || !second) return 0;
+    return e->keys(first, second, max);
 }

@@ -73,9 +73,31 @@ BZI_COM_PRM plg_com = [] {
     return c;
 }();
 
+const PLG_SIZE* last = nullptr;
+
+int last_record(ArfRecordView* out)
+{
+    if (!last) return 1;
+    *out = ArfRecordView{};
+    out->nkeys = 1;
+    out->keys[0] = last->size;
+    out->nd = 3;
+    out->d[0] = last->d1, out->d[1] = last->d2, out->d[2] = last->d3;
+    return 0;
+}
+
 }  // namespace
 
-unsigned jarfplg_view_mask() { return view_mask(kViews); }
+static int plg_keys(int* first, int* second, int max)
+{
+    for (int i = 0; i < plg_table.count && i < max; ++i) {
+        first[i] = plg_table.rec[i].size;
+        second[i] = 0;
+    }
+    return plg_table.count;
+}
+
+EntryInfo jarfplg_info() { return {"jarft01plg", view_mask(kViews), 1, kSample, 0, last_record, plg_keys}; }
 
 extern "C" int jarft01plg(HEADTBL* head, SHOKICH* set)
 {
@@ -83,6 +105,7 @@ extern "C" int jarft01plg(HEADTBL* head, SHOKICH* set)
     const int s = pick_size(set, kSample, head->size_a);
     const int i = bracket(s, plg_table.count, [](int k) { return int{plg_table.rec[k].size}; });
     const PLG_SIZE* b = &plg_table.rec[i];
+    last = b;
 
     BZI_COM_PRM& c = plg_com;
     c.rec[0].value = b->d1;
