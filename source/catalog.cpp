@@ -59,6 +59,7 @@ extern "C" int arf_last_record(const char* entry, ArfRecordView* out)
 extern "C" int arf_table_keys(const char* entry, int* first, int* second, int max)
 {
     const EntryInfo* e = entry_info(entry);
-    if (!e || !e->keys || !first || !second) return 0;
+    if (!e || !e->keys) return 0;
+    if (max > 0 && (!first || !second)) return 0;
     return e->keys(first, second, max);
 }

@@ -1,47 +1,13 @@
 // The drawing tool as a user runs it: exit codes, messages, output files.
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-
-#include <sys/wait.h>
-
-#include <array>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <string>
+#include "tool_support.h"
 
 namespace {
 
+using tooltest::arfdraw;
+using tooltest::ToolRun;
 namespace fs = std::filesystem;
 
-struct ToolRun {
-    int code;
-    std::string out, err;
-};
-
-ToolRun arfdraw(const std::string& args)
-{
-    const fs::path err = fs::temp_directory_path() / ("arfdraw_err_" + std::to_string(::getpid()));
-    const std::string cmd = std::string(ARFDRAW_PATH) + " " + args + " 2>" + err.string();
-    ToolRun r{};
-    FILE* p = ::popen(cmd.c_str(), "r");
-    std::array<char, 4096> buf;
-    while (std::size_t n = std::fread(buf.data(), 1, buf.size(), p)) r.out.append(buf.data(), n);
-    const int st = ::pclose(p);
-    r.code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    std::ifstream f(err);
-    r.err.assign(std::istreambuf_iterator<char>(f), {});
-    fs::remove(err);
-    return r;
-}
-
 nlohmann::json json_of(const ToolRun& r) { return nlohmann::json::parse(r.out); }
-
-struct TempDir {
-    fs::path path = fs::temp_directory_path() / ("arfdraw_test_" + std::to_string(::getpid()));
-    TempDir() { fs::create_directories(path); }
-    ~TempDir() { fs::remove_all(path); }
-};
 
 TEST(Arfdraw, PlugSideViewAsJson)
 {
@@ -122,7 +88,7 @@ TEST(Arfdraw, BadInputIsOneLineAndExitTwo)
 
 TEST(Arfdraw, SvgFileIsWrittenWholeOrNotAtAll)
 {
-    TempDir t;
+    tooltest::TempDir t("arfdraw");
     const fs::path svg = t.path / "plug.svg";
     ToolRun r = arfdraw("draw jarft01plg --size 50 --view 2 -o " + svg.string());
     ASSERT_EQ(r.code, 0) << r.err;

@@ -2,14 +2,22 @@
 // calls an entry by its lower-case part code with a part record built from the
 // options, and prints or saves what the host received.
 //
-// Exit codes: 0 drawn; 1 the entry failed, or the drawing holds a value the
-// format cannot carry; 2 bad command line or unwritable output.
+// `catalogue` draws every entry and view into a directory with a gallery page;
+// `check` runs the outline checker over one drawing or the catalogue.
+//
+// Exit codes: 0 drawn (or nothing found); 1 the entry failed, the drawing holds
+// a value the format cannot carry, or the checker found something; 2 bad
+// command line or unwritable output.
 #include <CLI/CLI.hpp>
+
+#include <unistd.h>
 
 #include <cmath>
 #include <iostream>
 #include <sstream>
 
+#include "catalogue.h"
+#include "check.h"
 #include "output.h"
 #include "runner.h"
 #include "writer.h"
@@ -102,57 +110,44 @@ int cmd_draw(const Library& lib, Request req, const std::string& format_opt, con
     return rc;
 }
 
-}  // namespace
 
-int main(int argc, char** argv)
-{
-    CLI::App app{"arfdraw: draw socket-ended pipe fittings through the fitting library, as the CAD host would"};
-    app.require_subcommand(1);
-    std::string library;
-    app.add_option("--library", library, "drawing library to load (default: $ARF_LIBRARY or the built one)");
-
-    app.add_subcommand("list", "list the entries, the view codes they draw and their sample sizes");
-
+// The options that describe one drawing, shared by draw and check.
+struct DrawOptions {
     Request req;
-    std::string format, out, fail_at;
-    std::string pts[4];
-    bool size_b_given = false, size_c_given = false, size_given = false;
-    CLI::App* draw = app.add_subcommand("draw", "draw one fitting");
-    draw->add_option("entry", req.entry, "entry name, the lower-case part code (e.g. jarft01plg)")->required();
-    auto* o_size = draw->add_option("--size", req.size_a, "first nominal size")->check(CLI::Range(0, 32767));
-    auto* o_b = draw->add_option("--size-b", req.size_b, "nominal size of end 2")->check(CLI::Range(0, 32767));
-    auto* o_c = draw->add_option("--size-c", req.size_c, "nominal size of end 3 (the branch)")
-                    ->check(CLI::Range(0, 32767));
-    draw->add_option("--view", req.view, "view code")->check(CLI::Range(0, 255))->capture_default_str();
-    draw->add_flag("--sample", req.sample, "draw the entry's sample (fixed sizes)");
-    draw->add_option("--draw-mode", req.draw_mode, "draw mode (2: true shape)")
-        ->check(CLI::Range(0, 255))
-        ->capture_default_str();
-    draw->add_option("--part-len", req.part_len, "placed straight length")->check(CLI::Range(-1e9, 1e9));
-    draw->add_flag("--len-from-pts", req.len_from_pts, "take the straight length from points A and B");
-    draw->add_option("--len-scale", req.len_scale, "point distance to length factor")
-        ->check(CLI::Range(-1e9, 1e9))
-        ->capture_default_str();
-    draw->add_option("--pt-a", pts[0], "point A as X,Y,Z");
-    draw->add_option("--pt-b", pts[1], "point B as X,Y,Z");
-    draw->add_option("--pt-c", pts[2], "point C as X,Y,Z");
-    draw->add_option("--pt-d", pts[3], "point D as X,Y,Z");
-    draw->add_option("--attr", req.attr_idx, "settings attribute entry the part refers to")
-        ->check(CLI::Range(0, 4));
-    draw->add_option("--threshold", req.threshold, "settings size threshold for single-line drawing")
-        ->check(CLI::Range(0, 32767));
-    draw->add_option("--fail-at", fail_at, "make a host call fail: com_1st, com_2nd, write:N or a routine name");
-    draw->add_option("--format", format, "output format (" + format_names() + "; default from -o, else json)");
-    draw->add_option("-o,--output", out, "output file (default: standard output)");
+    std::string pts[4], fail_at;
+    CLI::Option *size = nullptr, *size_b = nullptr, *size_c = nullptr;
 
-    try {
-        app.parse(argc, argv);
-        size_given = o_size->count() > 0;
-        size_b_given = o_b->count() > 0;
-        size_c_given = o_c->count() > 0;
-        const Library lib(library);
-        if (app.got_subcommand("list")) return cmd_list(lib);
+    void add_to(CLI::App* app)
+    {
+        app->add_option("entry", req.entry, "entry name, the lower-case part code (e.g. jarft01plg)");
+        size = app->add_option("--size", req.size_a, "first nominal size")->check(CLI::Range(0, 32767));
+        size_b = app->add_option("--size-b", req.size_b, "nominal size of end 2")->check(CLI::Range(0, 32767));
+        size_c = app->add_option("--size-c", req.size_c, "nominal size of end 3 (the branch)")
+                     ->check(CLI::Range(0, 32767));
+        app->add_option("--view", req.view, "view code")->check(CLI::Range(0, 255))->capture_default_str();
+        app->add_flag("--sample", req.sample, "draw the entry's sample (fixed sizes)");
+        app->add_option("--draw-mode", req.draw_mode, "draw mode (2: true shape)")
+            ->check(CLI::Range(0, 255))
+            ->capture_default_str();
+        app->add_option("--part-len", req.part_len, "placed straight length")->check(CLI::Range(-1e9, 1e9));
+        app->add_flag("--len-from-pts", req.len_from_pts, "take the straight length from points A and B");
+        app->add_option("--len-scale", req.len_scale, "point distance to length factor")
+            ->check(CLI::Range(-1e9, 1e9))
+            ->capture_default_str();
+        app->add_option("--pt-a", pts[0], "point A as X,Y,Z");
+        app->add_option("--pt-b", pts[1], "point B as X,Y,Z");
+        app->add_option("--pt-c", pts[2], "point C as X,Y,Z");
+        app->add_option("--pt-d", pts[3], "point D as X,Y,Z");
+        app->add_option("--attr", req.attr_idx, "settings attribute entry the part refers to")
+            ->check(CLI::Range(0, 4));
+        app->add_option("--threshold", req.threshold, "settings size threshold for single-line drawing")
+            ->check(CLI::Range(0, 32767));
+        app->add_option("--fail-at", fail_at, "make a host call fail: com_1st, com_2nd, write:N or a routine name");
+    }
 
+    // The request as the options describe it, checked; unset sizes become the sample sizes.
+    Request finish(const Library& lib)
+    {
         const char* names[4] = {"--pt-a", "--pt-b", "--pt-c", "--pt-d"};
         for (int i = 0; i < 4; ++i)
             if (!pts[i].empty()) req.pts[i] = parse_point(names[i], pts[i]);
@@ -168,13 +163,94 @@ int main(int argc, char** argv)
             req.fail_at = fail_at;
         }
         if (lib.has_entry(req.entry)) {
-            // Unset sizes default to the entry's sample sizes.
             const auto s = lib.sample_sizes(req.entry);
-            if (!size_given) req.size_a = s[0];
-            if (!size_b_given) req.size_b = s[1] ? s[1] : req.size_a;
-            if (!size_c_given) req.size_c = s[1] ? s[1] : req.size_a;
+            if (!size->count()) req.size_a = s[0];
+            if (!size_b->count()) req.size_b = s[1] ? s[1] : req.size_a;
+            if (!size_c->count()) req.size_c = s[1] ? s[1] : req.size_a;
         }
-        return cmd_draw(lib, req, format, out);
+        return req;
+    }
+};
+
+int cmd_catalogue(const Library& lib, const std::string& dir, bool all)
+{
+    if (dir.empty()) throw UsageError("catalogue wants --out DIR");
+    const auto reqs = catalogue_requests(lib, all);
+    const bool tty = ::isatty(STDERR_FILENO) != 0;
+    const auto progress = [&](int done, int total, const std::string& what) {
+        if (!tty) return;
+        std::cerr << "\r\033[Kcatalogue " << done << '/' << total << ' ' << what << std::flush;
+        if (done == total) std::cerr << '\n';
+    };
+    const CatalogueStats st = write_catalogue(lib, reqs, dir, progress);
+    std::cout << "catalogue: " << st.drawings << " drawings in " << dir << " (SVG and DXF, index.html); "
+              << st.failed << " failed, " << st.unwritable << " not writable, " << st.flagged
+              << " flagged by check; entries " << static_cast<int>(st.draw_seconds * 1000 + 0.5)
+              << " ms, writers " << static_cast<int>(st.write_seconds * 1000 + 0.5) << " ms\n";
+    if (st.failed || st.unwritable)
+        std::cerr << "arfdraw: catalogue: " << st.failed << " drawing(s) failed, " << st.unwritable
+                  << " could not be written (see their cards)\n";
+    return st.failed || st.unwritable ? 1 : 0;
+}
+
+int cmd_check(const Library& lib, const std::vector<Request>& reqs)
+{
+    std::vector<Checked> all;
+    bool found = false;
+    for (const Request& r : reqs) {
+        const Drawing d = lib.draw(r);
+        all.push_back({r.entry, title_of(d), stem_of(r), check_drawing(d)});
+        found = found || !all.back().findings.empty();
+    }
+    std::cout << check_summary(all);
+    return found ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    CLI::App app{"arfdraw: draw socket-ended pipe fittings through the fitting library, as the CAD host would"};
+    app.require_subcommand(1);
+    std::string library;
+    app.add_option("--library", library, "drawing library to load (default: $ARF_LIBRARY or the built one)");
+
+    app.add_subcommand("list", "list the entries, the view codes they draw and their sample sizes");
+
+    DrawOptions draw_opts;
+    std::string format, out;
+    CLI::App* draw = app.add_subcommand("draw", "draw one fitting");
+    draw_opts.add_to(draw);
+    draw->get_option("entry")->required();
+    draw->add_option("--format", format, "output format (" + format_names() + "; default from -o, else json)");
+    draw->add_option("-o,--output", out, "output file (default: standard output)");
+
+    std::string cat_dir;
+    bool cat_all = false;
+    CLI::App* cat = app.add_subcommand("catalogue", "draw every entry and view as SVG and DXF, with an index.html gallery");
+    cat->add_option("--out", cat_dir, "directory to write into (created if need be)")->required();
+    cat->add_flag("--all", cat_all, "every record of every table, not only the sample sizes");
+
+    DrawOptions check_opts;
+    bool check_all = false;
+    CLI::App* check = app.add_subcommand(
+        "check", "check outlines: one drawing (ENTRY and its options), the catalogue, or with --all every record");
+    check_opts.add_to(check);
+    check->add_flag("--all", check_all, "every record of every table");
+
+    try {
+        app.parse(argc, argv);
+        const Library lib(library);
+        if (app.got_subcommand("list")) return cmd_list(lib);
+        if (app.got_subcommand("catalogue")) return cmd_catalogue(lib, cat_dir, cat_all);
+        if (app.got_subcommand("check")) {
+            if (check_opts.req.entry.empty()) return cmd_check(lib, catalogue_requests(lib, check_all));
+            if (check_all) throw UsageError("check takes an entry or --all, not both");
+            if (!lib.has_entry(check_opts.req.entry))
+                throw UsageError("unknown entry '" + check_opts.req.entry + "' (see arfdraw list)");
+            return cmd_check(lib, {check_opts.finish(lib)});
+        }
+        return cmd_draw(lib, draw_opts.finish(lib), format, out);
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::CallForAllHelp& e) {

@@ -87,11 +87,18 @@ void add_to_box(Box& b, const Element& e)
         b.add({e.geo[2], e.geo[3]});
         return;
     }
+    if (e.form == Form::unknown) return;
     const Conic k = conic_of(e);
     Span sp{0.0, kTwoPi};
     if (e.form == Form::arc || e.form == Form::elliptic_arc) sp = span_of(e);
-    constexpr int kSteps = 64;
-    for (int i = 0; i <= kSteps; ++i) b.add(point_at(k, sp.t0 + (sp.t1 - sp.t0) * i / kSteps));
+    b.add(point_at(k, sp.t0));
+    b.add(point_at(k, sp.t1));
+    // The curve's left, right, lowest and highest points are where x or y
+    // stops changing along it; those inside the span widen the box.
+    const double ca = std::cos(k.rot * kDeg), sa = std::sin(k.rot * kDeg);
+    const double tx = std::atan2(-sa * k.b, ca * k.a), ty = std::atan2(ca * k.b, sa * k.a);
+    for (double t : {tx, tx + std::numbers::pi, ty, ty + std::numbers::pi})
+        if (ccw_sweep(sp.t0, t) <= sp.t1 - sp.t0) b.add(point_at(k, t));
 }
 
 bool all_finite(const Element& e)

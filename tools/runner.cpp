@@ -79,6 +79,28 @@ std::array<int, 2> Library::sample_sizes(const std::string& name) const
     return {a, b};
 }
 
+std::vector<std::array<int, 2>> Library::table_keys(const std::string& name) const
+{
+    auto f = reinterpret_cast<int (*)(const char*, int*, int*, int)>(sym("arf_table_keys"));
+    if (!f) return {};
+    // The call returns the record count and writes at most max pairs: ask again when it did not fit.
+    std::vector<int> a(64), b(64);
+    int n = f(name.c_str(), a.data(), b.data(), static_cast<int>(a.size()));
+    if (n > static_cast<int>(a.size())) {
+        a.resize(n), b.resize(n);
+        n = std::min(n, f(name.c_str(), a.data(), b.data(), n));
+    }
+    std::vector<std::array<int, 2>> out;
+    for (int i = 0; i < n; ++i) out.push_back({a[i], b[i]});
+    return out;
+}
+
+void set_sizes(Request& r, std::array<int, 2> s)
+{
+    r.size_a = s[0];
+    r.size_b = r.size_c = s[1] ? s[1] : s[0];
+}
+
 Drawing Library::draw(const Request& r) const
 {
     Drawing d;

@@ -9,6 +9,10 @@
 
 namespace arftool {
 
+// Sets the request's sizes from a (first, second) pair the way the host fills a
+// part record: end 2 and end 3 take the second size, or the first when there is none.
+void set_sizes(Request& r, std::array<int, 2> s);
+
 class Library {
 public:
     // Opens the library at path (empty: $ARF_LIBRARY, else the build's own copy).
@@ -23,6 +27,9 @@ public:
     unsigned view_mask(const std::string& name) const;
     // Sample sizes (first, second); second is 0 for single-size entries.
     std::array<int, 2> sample_sizes(const std::string& name) const;
+    // Key sizes of every record of the entry's table, (first, second) with second
+    // 0 for single-size tables; empty when the library cannot tell.
+    std::vector<std::array<int, 2>> table_keys(const std::string& name) const;
 
     // Runs the entry on a fresh host; never throws for a failing entry.
     Drawing draw(const Request& r) const;

@@ -8,6 +8,7 @@ namespace arftool {
 
 std::unique_ptr<Writer> make_json_writer();
 std::unique_ptr<Writer> make_svg_writer();
+std::unique_ptr<Writer> make_dxf_writer();
 
 namespace {
 
@@ -22,6 +23,7 @@ struct Format {
 const Format kFormats[] = {
     {"svg", ".svg", make_svg_writer},
     {"json", ".json", make_json_writer},
+    {"dxf", ".dxf", make_dxf_writer},
 };
 
 }  // namespace

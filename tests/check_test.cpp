@@ -1,0 +1,117 @@
+// The outline checker on hand-made outlines with known faults, and as the tool runs it.
+#include <limits>
+#include <numbers>
+
+#include "check.h"
+#include "tool_support.h"
+
+namespace {
+
+using namespace tooltest;
+
+// "kind@element" for each finding, in order.
+std::vector<std::string> found(std::vector<Element> els, int status = 0)
+{
+    auto d = drawing_of(std::move(els));
+    d.status = status;
+    std::vector<std::string> out;
+    for (const auto& f : arftool::check_drawing(d)) out.push_back(f.kind + "@" + std::to_string(f.element));
+    return out;
+}
+
+using V = std::vector<std::string>;
+
+TEST(Check, ClosedOutlinesAreClean)
+{
+    // A square, a slot of two lines and two half circles, a circle, an ellipse, whole-turn arcs.
+    EXPECT_EQ(found({seg(0, 0, 10, 0), seg(10, 0, 10, 10), seg(10, 10, 0, 10), seg(0, 10, 0, 0)}), V{});
+    EXPECT_EQ(found({seg(0, 0, 20, 0), arc_deg(20, 5, 5, -90, 90), seg(20, 10, 0, 10), arc_deg(0, 5, 5, 90, 270)}),
+              V{});
+    EXPECT_EQ(found({elem(Form::circle, {0, 0, 3}), elem(Form::ellipse, {0, 0, 3, 9, 20}), arc_deg(1, 1, 2, 30, 30),
+                     earc_deg(1, 1, 2, 5, 10, 200, 200)}),
+              V{});
+}
+
+TEST(Check, EndsMeetingInteriorsAreMet)
+{
+    // A T: the stem ends on the bar's interior; the bar's own ends are free.
+    EXPECT_EQ(found({seg(-5, 0, 5, 0), seg(0, 0, 0, -5), seg(0, -5, 3, -5), seg(3, -5, 3, 0)}),
+              (V{"dangling@1", "dangling@1"}));
+    // A chord of a circle, and a line ending on an elliptic arc inside its span.
+    EXPECT_EQ(found({elem(Form::circle, {0, 0, 5}), seg(-3, -4, 3, -4)}), V{});
+    const Element ea = earc_deg(0, 0, 10, 4, 30, 0, 180);
+    EXPECT_EQ(found({ea, seg(ea.geo[5], ea.geo[6], ea.geo[7], ea.geo[8]),
+                     seg(0, 0, -4 * std::sin(30 * std::numbers::pi / 180), 4 * std::cos(30 * std::numbers::pi / 180))}),
+              V{});
+}
+
+TEST(Check, EndOnTheCurveButOutsideTheArcDangles)
+{
+    // The arc runs from 0 to 90 degrees; the line's far end touches its circle at 180 degrees.
+    EXPECT_EQ(found({arc_deg(0, 0, 5, 0, 90), seg(5, 0, 0, 5), seg(0, 5, -5, 0)}), (V{"dangling@3"}));
+    // The same arc the other way round (90 to 0, three quarters) does pass 180 degrees.
+    EXPECT_EQ(found({arc_deg(0, 0, 5, 90, 0), seg(5, 0, 0, 5), seg(0, 5, -5, 0)}), V{});
+}
+
+TEST(Check, FaultyElements)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(found({seg(0, 0, 1, 0), seg(1, 0, 0, 0), seg(0, 0, nan, 0)}), (V{"non_finite@3", "duplicate@2"}));
+    EXPECT_EQ(found({seg(0, 0, 1, 0), seg(1, 0, 0, 0), seg(1, 0, 1, 0), elem(Form::circle, {0, 0, 0}),
+                     elem(Form::ellipse, {0, 0, 2, -1, 0})}),
+              (V{"degenerate@3", "degenerate@4", "degenerate@5", "duplicate@2"}));
+    // An arc whose end point is a little off its circle.
+    Element a = arc_deg(0, 0, 5, 0, 180);
+    a.geo[5] -= 1e-3;
+    EXPECT_EQ(found({a, seg(5, 0, -5, 0)}), (V{"off_curve@1", "dangling@1"}));
+    // Start and end a hair apart: neither a sliver nor a full turn for sure.
+    Element sliver = arc_deg(0, 0, 5, 10, 10);
+    sliver.geo[6] += 1e-8;
+    EXPECT_EQ(found({sliver}), (V{"degenerate@1"}));
+    Element unknown = seg(0, 0, 1, 1);
+    unknown.form = Form::unknown;
+    EXPECT_EQ(found({unknown}), (V{"unknown_form@1"}));
+}
+
+TEST(Check, DrawingLevelFindings)
+{
+    EXPECT_EQ(found({}), (V{"empty@0"}));
+    EXPECT_EQ(found({}, 1), (V{"failed@0"}));
+    EXPECT_EQ(found({seg(0, 0, 1, 0), seg(1, 0, 0, 0)}, 1), (V{"failed@0", "duplicate@2"}));
+}
+
+TEST(Check, ToolReportsAndExits)
+{
+    ToolRun r = arfdraw("check jarft01plg --size 50 --view 2");
+    EXPECT_EQ(r.code, 0) << r.out << r.err;
+    auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["drawings"], 1);
+    EXPECT_EQ(j["findings"], 0);
+
+    // The plug's end view: a slot line inside the circle, free at both ends, and the report says which.
+    r = arfdraw("check jarft01plg --size 50 --view 1");
+    EXPECT_EQ(r.code, 1);
+    j = nlohmann::json::parse(r.out);
+    ASSERT_EQ(j["flagged_drawings"].size(), 1u);
+    for (const auto& f : j["flagged_drawings"][0]["findings"]) {
+        EXPECT_EQ(f["kind"], "dangling");
+        EXPECT_EQ(f["element"], 2);
+    }
+
+    r = arfdraw("check --all");
+    EXPECT_EQ(r.code, 1) << "the plug's end view is flagged in every size";
+    j = nlohmann::json::parse(r.out);
+    EXPECT_GT(j["drawings"].get<int>(), 0);
+    int per_entry = 0;
+    for (const auto& [name, e] : j["by_entry"].items()) per_entry += e["drawings"].get<int>();
+    EXPECT_EQ(per_entry, j["drawings"].get<int>());
+
+    for (const char* bad : {"check nosuchentry", "check jarft01plg --all", "check jarft01plg --view 999"}) {
+        r = arfdraw(bad);
+        EXPECT_EQ(r.code, 2) << bad;
+        EXPECT_TRUE(r.out.empty()) << bad;
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << bad << ": " << r.err;
+    }
+}
+
+}  // namespace

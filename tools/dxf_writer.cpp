@@ -1,0 +1,473 @@
+// DXF: ASCII R2000 (AC1015) in millimetres, complete enough that strict
+// readers take it without repair: handles and owners on every object, subclass
+// markers, the standard tables, model and paper space block records with their
+// blocks, and a root dictionary. One layer per element code; line style 2 uses
+// a dashed and style 1 a dash-dot line type defined in the file.
+//
+// Arcs become ARC (angles in degrees) and elliptic arcs ELLIPSE (start and end
+// parameters are eccentric anomalies); both run counter-clockwise in DXF, as
+// the host's arcs do, so the recorded start point stays the start. An arc whose
+// start equals its end runs the whole way round and is written as a CIRCLE, an
+// elliptic arc likewise as a full ELLIPSE.
+#include <charconv>
+#include <cmath>
+#include <numbers>
+#include <set>
+#include <stdexcept>
+
+#include "curves.h"
+#include "writer.h"
+
+namespace arftool {
+
+namespace {
+
+using arfhost::Element;
+using arfhost::Form;
+
+constexpr double kPi = std::numbers::pi;
+
+struct Layer {
+    int code;
+    const char* name;
+    int colour;  // DXF colour index
+};
+
+// The same colours as the SVG legend: body black/white, end 1 blue, end 2 green, end 3 red.
+constexpr Layer kLayers[] = {
+    {1282, "body", 7},
+    {1520, "end1", 5},
+    {1521, "end2", 3},
+    {1522, "end3", 1},
+};
+
+std::string layer_of(int code)
+{
+    for (const Layer& l : kLayers)
+        if (l.code == code) return l.name;
+    return "code" + std::to_string(code);
+}
+
+struct LineType {
+    int style;
+    const char* name;
+    const char* text;
+    double dashes[4];  // positive: dash, negative: gap, 0: dot
+    int n;
+};
+
+constexpr LineType kLineTypes[] = {
+    {2, "DASHED", "Dashed __ __ __", {6.0, -3.0}, 2},
+    {1, "DASHDOT", "Dash dot __ . __ .", {12.0, -3.0, 0.0, -3.0}, 4},
+};
+
+const char* line_type_of(int style)
+{
+    for (const LineType& t : kLineTypes)
+        if (t.style == style) return t.name;
+    return "ByLayer";
+}
+
+// Group codes and values, one per line, handles in order of creation.
+class Tags {
+public:
+    std::string text;
+
+    void str(int code, std::string_view v)
+    {
+        put_code(code);
+        text += v;
+        text += '\n';
+    }
+    void num(int code, double v)
+    {
+        put_code(code);
+        char buf[32];
+        // Shortest text that reads back as the same double.
+        auto r = std::to_chars(buf, buf + sizeof buf, v == 0.0 ? 0.0 : v);
+        text.append(buf, r.ptr);
+        text += '\n';
+    }
+    void integer(int code, long v)
+    {
+        put_code(code);
+        char buf[24];
+        auto r = std::to_chars(buf, buf + sizeof buf, v);
+        text.append(buf, r.ptr);
+        text += '\n';
+    }
+    void point(int code, double x, double y, double z = 0.0)
+    {
+        num(code, x);
+        num(code + 10, y);
+        num(code + 20, z);
+    }
+    std::string handle()
+    {
+        char buf[16];
+        auto r = std::to_chars(buf, buf + sizeof buf, next_++, 16);
+        for (char* p = buf; p != r.ptr; ++p)
+            if (*p >= 'a') *p = static_cast<char>(*p - 'a' + 'A');
+        return std::string(buf, r.ptr);
+    }
+    unsigned next() const { return next_; }
+
+private:
+    void put_code(int code)
+    {
+        // Codes right-aligned in three columns, as most writers do; readers accept either.
+        char buf[8] = {' ', ' '};
+        auto r = std::to_chars(buf + 2, buf + sizeof buf, code);
+        const std::size_t width = static_cast<std::size_t>(r.ptr - buf) - 2;
+        text.append(width >= 3 ? buf + 2 : buf + width - 1, r.ptr);
+        text += '\n';
+    }
+    unsigned next_ = 1;
+};
+
+// A symbol table: writes its head and hands out its handle as owner.
+std::string begin_table(Tags& t, const char* name, int count, bool dimstyle = false)
+{
+    const std::string h = t.handle();
+    t.str(0, "TABLE");
+    t.str(2, name);
+    t.str(5, h);
+    t.str(330, "0");
+    t.str(100, "AcDbSymbolTable");
+    t.integer(70, count);
+    if (dimstyle) t.str(100, "AcDbDimStyleTable");
+    return h;
+}
+
+std::string begin_record(Tags& t, const char* type, const std::string& owner, const char* subclass,
+                         std::string_view name, int handle_code = 5)
+{
+    const std::string h = t.handle();
+    t.str(0, type);
+    t.str(handle_code, h);
+    t.str(330, owner);
+    t.str(100, "AcDbSymbolTableRecord");
+    t.str(100, subclass);
+    t.str(2, name);
+    t.integer(70, 0);
+    return h;
+}
+
+void vport_table(Tags& t, const Box& b)
+{
+    const std::string tab = begin_table(t, "VPORT", 1);
+    begin_record(t, "VPORT", tab, "AcDbViewportTableRecord", "*Active");
+    t.point(10, 0, 0, 0);
+    t.num(11, 1), t.num(21, 1);
+    // Open zoomed onto the drawing.
+    t.num(12, 0.5 * (b.x0 + b.x1)), t.num(22, 0.5 * (b.y0 + b.y1));
+    t.num(13, 0), t.num(23, 0);
+    t.num(14, 10), t.num(24, 10);
+    t.num(15, 10), t.num(25, 10);
+    t.point(16, 0, 0, 1);
+    t.point(17, 0, 0, 0);
+    t.num(40, 1.2 * std::fmax(b.y1 - b.y0, 1.0));
+    t.num(41, std::fmax(b.x1 - b.x0, 1.0) / std::fmax(b.y1 - b.y0, 1.0));
+    t.num(42, 50);
+    t.num(43, 0), t.num(44, 0), t.num(50, 0), t.num(51, 0);
+    t.integer(71, 0), t.integer(72, 100), t.integer(73, 1), t.integer(74, 3);
+    t.integer(75, 0), t.integer(76, 0), t.integer(77, 0), t.integer(78, 0);
+    t.str(0, "ENDTAB");
+}
+
+void ltype_table(Tags& t)
+{
+    const std::string tab = begin_table(t, "LTYPE", 3 + static_cast<int>(std::size(kLineTypes)));
+    for (const char* name : {"ByBlock", "ByLayer", "Continuous"}) {
+        begin_record(t, "LTYPE", tab, "AcDbLinetypeTableRecord", name);
+        t.str(3, name[0] == 'C' ? "Solid line" : "");
+        t.integer(72, 65);
+        t.integer(73, 0);
+        t.num(40, 0);
+    }
+    for (const LineType& lt : kLineTypes) {
+        begin_record(t, "LTYPE", tab, "AcDbLinetypeTableRecord", lt.name);
+        t.str(3, lt.text);
+        t.integer(72, 65);
+        t.integer(73, lt.n);
+        double total = 0;
+        for (int i = 0; i < lt.n; ++i) total += std::fabs(lt.dashes[i]);
+        t.num(40, total);
+        for (int i = 0; i < lt.n; ++i) {
+            t.num(49, lt.dashes[i]);
+            t.integer(74, 0);
+        }
+    }
+    t.str(0, "ENDTAB");
+}
+
+void layer_table(Tags& t, const std::set<int>& extra_codes)
+{
+    const int n = 2 + static_cast<int>(std::size(kLayers) + extra_codes.size());
+    const std::string tab = begin_table(t, "LAYER", n);
+    auto layer = [&](std::string_view name, int colour, bool plot = true) {
+        begin_record(t, "LAYER", tab, "AcDbLayerTableRecord", name);
+        t.integer(62, colour);
+        t.str(6, "Continuous");
+        if (!plot) t.integer(290, 0);
+        t.integer(370, -3);  // default line weight
+    };
+    layer("0", 7);
+    layer("Defpoints", 7, false);  // readers create it when it is missing
+    for (const Layer& l : kLayers) layer(l.name, l.colour);
+    for (int c : extra_codes) layer(layer_of(c), 8);
+    t.str(0, "ENDTAB");
+}
+
+void style_table(Tags& t)
+{
+    const std::string tab = begin_table(t, "STYLE", 1);
+    begin_record(t, "STYLE", tab, "AcDbTextStyleTableRecord", "Standard");
+    t.num(40, 0);
+    t.num(41, 1);
+    t.num(50, 0);
+    t.integer(71, 0);
+    t.num(42, 2.5);
+    t.str(3, "txt");
+    t.str(4, "");
+    t.str(0, "ENDTAB");
+}
+
+void empty_table(Tags& t, const char* name)
+{
+    begin_table(t, name, 0);
+    t.str(0, "ENDTAB");
+}
+
+void appid_table(Tags& t)
+{
+    const std::string tab = begin_table(t, "APPID", 1);
+    begin_record(t, "APPID", tab, "AcDbRegAppTableRecord", "ACAD");
+    t.str(0, "ENDTAB");
+}
+
+void dimstyle_table(Tags& t)
+{
+    const std::string tab = begin_table(t, "DIMSTYLE", 1, true);
+    begin_record(t, "DIMSTYLE", tab, "AcDbDimStyleTableRecord", "Standard", 105);
+    t.str(0, "ENDTAB");
+}
+
+struct Spaces {
+    std::string model, paper;  // block record handles
+};
+
+Spaces block_record_table(Tags& t)
+{
+    const std::string tab = begin_table(t, "BLOCK_RECORD", 2);
+    Spaces s;
+    s.model = begin_record(t, "BLOCK_RECORD", tab, "AcDbBlockTableRecord", "*Model_Space");
+    s.paper = begin_record(t, "BLOCK_RECORD", tab, "AcDbBlockTableRecord", "*Paper_Space");
+    t.str(0, "ENDTAB");
+    return s;
+}
+
+void block(Tags& t, const std::string& owner, const char* name, bool paper)
+{
+    // BLOCK and ENDBLK share their head: handle, owner, space and layer.
+    for (const char* part : {"BLOCK", "ENDBLK"}) {
+        t.str(0, part);
+        t.str(5, t.handle());
+        t.str(330, owner);
+        t.str(100, "AcDbEntity");
+        if (paper) t.integer(67, 1);
+        t.str(8, "0");
+        if (part[0] == 'E') break;
+        t.str(100, "AcDbBlockBegin");
+        t.str(2, name);
+        t.integer(70, 0);
+        t.point(10, 0, 0, 0);
+        t.str(3, name);
+        t.str(1, "");
+    }
+    t.str(100, "AcDbBlockEnd");
+}
+
+void entity_head(Tags& t, const char* type, const std::string& owner, const Element& e)
+{
+    t.str(0, type);
+    t.str(5, t.handle());
+    t.str(330, owner);
+    t.str(100, "AcDbEntity");
+    t.str(8, layer_of(e.code));
+    if (const char* lt = line_type_of(e.style); lt[0] != 'B') t.str(6, lt);
+}
+
+// v brought into [0, period).
+double wrap(double v, double period)
+{
+    double r = std::fmod(v, period);
+    if (r < 0) r += period;
+    return r >= period ? 0.0 : r;
+}
+
+// An arc or elliptic arc whose start and end coincide: the host draws it whole.
+bool full_turn(const Element& e)
+{
+    if (e.form != Form::arc && e.form != Form::elliptic_arc) return false;
+    const Conic k = conic_of(e);
+    const int s = e.form == Form::arc ? 3 : 5;
+    const auto& g = e.geo;
+    return ccw_sweep(param_of(k, {g[s], g[s + 1]}), param_of(k, {g[s + 2], g[s + 3]})) == 2 * kPi;
+}
+
+[[noreturn]] void degenerate(std::size_t i, const Element& e)
+{
+    throw std::runtime_error("element " + std::to_string(i + 1) + " (" + arfhost::form_name(e.form) +
+                             ") has no positive radius; DXF cannot carry it");
+}
+
+void entity(Tags& t, const std::string& owner, const Element& e, std::size_t i)
+{
+    const auto& g = e.geo;
+    const bool turn = full_turn(e);
+    switch (e.form) {
+    case Form::segment:
+        entity_head(t, "LINE", owner, e);
+        t.str(100, "AcDbLine");
+        t.point(10, g[0], g[1]);
+        t.point(11, g[2], g[3]);
+        return;
+    case Form::circle:
+    case Form::arc: {
+        if (!(g[2] > 0)) degenerate(i, e);
+        entity_head(t, e.form == Form::arc && !turn ? "ARC" : "CIRCLE", owner, e);
+        t.str(100, "AcDbCircle");
+        t.point(10, g[0], g[1]);
+        t.num(40, g[2]);
+        if (e.form == Form::arc && !turn) {
+            const Span s = span_of(e);
+            t.str(100, "AcDbArc");
+            t.num(50, wrap(s.t0 * 180.0 / kPi, 360.0));
+            t.num(51, wrap(s.t1 * 180.0 / kPi, 360.0));
+        }
+        return;
+    }
+    case Form::ellipse:
+    case Form::elliptic_arc: {
+        const Conic k = conic_of(e);
+        if (!(k.a > 0 && k.b > 0)) degenerate(i, e);
+        Span s{0.0, 2 * kPi};
+        if (e.form == Form::elliptic_arc && !turn) s = span_of(e);
+        // DXF measures from the major axis. When the second semi-axis is the
+        // longer, the major axis is the first one turned a quarter, and every
+        // parameter moves back by a quarter turn with it.
+        const double rot = k.rot * kPi / 180.0;
+        double mx = k.a * std::cos(rot), my = k.a * std::sin(rot), ratio = k.b / k.a;
+        if (k.b > k.a) {
+            mx = -k.b * std::sin(rot), my = k.b * std::cos(rot), ratio = k.a / k.b;
+            s.t0 -= kPi / 2, s.t1 -= kPi / 2;
+        }
+        entity_head(t, "ELLIPSE", owner, e);
+        t.str(100, "AcDbEllipse");
+        t.point(10, k.c.x, k.c.y);
+        t.point(11, mx, my);
+        t.point(210, 0, 0, 1);
+        t.num(40, ratio);
+        // A whole turn is a closed curve: written as DXF writes a full ellipse.
+        const bool closed = e.form == Form::ellipse || turn;
+        t.num(41, closed ? 0.0 : wrap(s.t0, 2 * kPi));
+        t.num(42, closed ? 2 * kPi : wrap(s.t1, 2 * kPi));
+        return;
+    }
+    case Form::unknown: return;  // no geometry to draw
+    }
+}
+
+class DxfWriter final : public Writer {
+public:
+    std::string_view name() const override { return "dxf"; }
+    std::string_view extension() const override { return ".dxf"; }
+
+    void write(std::ostream& out, const Drawing& d) const override
+    {
+        require_finite(d);
+        Box b;
+        std::set<int> extra;
+        for (const Element& e : d.host.elements) {
+            add_to_box(b, e);
+            if (layer_of(e.code).rfind("code", 0) == 0) extra.insert(e.code);
+        }
+        if (b.empty()) b = {0, 0, 0, 0};
+
+        // The body first, so that the header can give the next free handle.
+        Tags t;
+        t.text.reserve(16384 + 256 * d.host.elements.size());
+        t.str(0, "SECTION");
+        t.str(2, "CLASSES");
+        t.str(0, "ENDSEC");
+        t.str(0, "SECTION");
+        t.str(2, "TABLES");
+        vport_table(t, b);
+        ltype_table(t);
+        layer_table(t, extra);
+        style_table(t);
+        empty_table(t, "VIEW");
+        empty_table(t, "UCS");
+        appid_table(t);
+        dimstyle_table(t);
+        const Spaces sp = block_record_table(t);
+        t.str(0, "ENDSEC");
+
+        t.str(0, "SECTION");
+        t.str(2, "BLOCKS");
+        block(t, sp.model, "*Model_Space", false);
+        block(t, sp.paper, "*Paper_Space", true);
+        t.str(0, "ENDSEC");
+
+        t.str(0, "SECTION");
+        t.str(2, "ENTITIES");
+        for (std::size_t i = 0; i < d.host.elements.size(); ++i) entity(t, sp.model, d.host.elements[i], i);
+        t.str(0, "ENDSEC");
+
+        t.str(0, "SECTION");
+        t.str(2, "OBJECTS");
+        const std::string root = t.handle(), groups = t.handle();
+        t.str(0, "DICTIONARY");
+        t.str(5, root);
+        t.str(330, "0");
+        t.str(100, "AcDbDictionary");
+        t.integer(281, 1);
+        t.str(3, "ACAD_GROUP");
+        t.str(350, groups);
+        t.str(0, "DICTIONARY");
+        t.str(5, groups);
+        t.str(330, root);
+        t.str(100, "AcDbDictionary");
+        t.integer(281, 1);
+        t.str(0, "ENDSEC");
+        t.str(0, "EOF");
+
+        Tags h;
+        h.str(0, "SECTION");
+        h.str(2, "HEADER");
+        h.str(9, "$ACADVER");
+        h.str(1, "AC1015");
+        h.str(9, "$HANDSEED");
+        std::string seed = t.handle();
+        h.str(5, seed);
+        h.str(9, "$INSUNITS");
+        h.integer(70, 4);
+        h.str(9, "$MEASUREMENT");
+        h.integer(70, 1);
+        h.str(9, "$EXTMIN");
+        h.point(10, b.x0, b.y0);
+        h.str(9, "$EXTMAX");
+        h.point(10, b.x1, b.y1);
+        h.str(9, "$LTSCALE");
+        h.num(40, 1.0);
+        h.str(0, "ENDSEC");
+        out << h.text << t.text;
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<Writer> make_dxf_writer() { return std::make_unique<DxfWriter>(); }
+
+}  // namespace arftool

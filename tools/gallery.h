@@ -1,0 +1,24 @@
+// index.html for a catalogue directory: one card per drawing, filterable by
+// entry, size and view code with a few lines of plain JavaScript.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace arftool {
+
+struct Card {
+    std::string stem;   // the drawing's files are stem.svg and stem.dxf
+    std::string entry;
+    std::string sizes;  // "50", "50x40" or "sample"
+    int view = 0;
+    int elements = 0;
+    int status = 0;
+    int findings = 0;   // what the outline checker found
+    std::string error;  // why no files were written, empty when they were
+};
+
+void write_gallery(std::ostream& out, const std::vector<Card>& cards);
+
+}  // namespace arftool
