@@ -45,27 +45,17 @@ struct Two {
 
 enum class Tie { first, second };
 
-// Keep one of two points by the coordinate compared; on equal values the tie rule decides.
-inline tagRPT larger_x(Two t, Tie tie = Tie::second)
+// Keep one of two points by the coordinate compared (c1 of the first point,
+// c2 of the second); on equal values the tie rule decides.
+inline tagRPT pick(Two t, Tie tie, double c1, double c2, bool larger)
 {
-    if (t.p1.x == t.p2.x) return tie == Tie::first ? t.p1 : t.p2;
-    return t.p1.x > t.p2.x ? t.p1 : t.p2;
+    if (c1 == c2) return tie == Tie::first ? t.p1 : t.p2;
+    return (larger ? c1 > c2 : c1 < c2) ? t.p1 : t.p2;
 }
-inline tagRPT smaller_x(Two t, Tie tie = Tie::second)
-{
-    if (t.p1.x == t.p2.x) return tie == Tie::first ? t.p1 : t.p2;
-    return t.p1.x < t.p2.x ? t.p1 : t.p2;
-}
-inline tagRPT larger_y(Two t, Tie tie = Tie::second)
-{
-    if (t.p1.y == t.p2.y) return tie == Tie::first ? t.p1 : t.p2;
-    return t.p1.y > t.p2.y ? t.p1 : t.p2;
-}
-inline tagRPT smaller_y(Two t, Tie tie = Tie::second)
-{
-    if (t.p1.y == t.p2.y) return tie == Tie::first ? t.p1 : t.p2;
-    return t.p1.y < t.p2.y ? t.p1 : t.p2;
-}
+inline tagRPT larger_x(Two t, Tie tie = Tie::second) { return pick(t, tie, t.p1.x, t.p2.x, true); }
+inline tagRPT smaller_x(Two t, Tie tie = Tie::second) { return pick(t, tie, t.p1.x, t.p2.x, false); }
+inline tagRPT larger_y(Two t, Tie tie = Tie::second) { return pick(t, tie, t.p1.y, t.p2.y, true); }
+inline tagRPT smaller_y(Two t, Tie tie = Tie::second) { return pick(t, tie, t.p1.y, t.p2.y, false); }
 
 // Intersections. Where the routine finds nothing it leaves its result as it
 // was; the caller's 'left' value is what the view then sees.
@@ -95,23 +85,80 @@ inline Two cross(const tagRSEG& l, const tagRELL& e, Two left = {})
 }
 // Ellipse with ellipse (and circle with ellipse): the first two points the
 // routine marks valid, in its order; missing ones stay at 'left'.
+inline Two first_two_valid(const tagRPT (&p)[4], const int (&flag)[4], Two left)
+{
+    tagRPT* out[2] = {&left.p1, &left.p2};
+    for (int i = 0, k = 0; i < 4 && k < 2; ++i)
+        if (flag[i] == 1) *out[k++] = p[i];
+    return left;
+}
 inline Two cross(const tagRELL& a, const tagRELL& b, Two left = {})
 {
     tagRPT p[4] = {};
     int flag[4] = {};
     GCG111(&a, &b, p, flag);
-    tagRPT* out[2] = {&left.p1, &left.p2};
-    for (int i = 0, k = 0; i < 4 && k < 2; ++i)
-        if (flag[i] == 1) *out[k++] = p[i];
-    return left;
+    return first_two_valid(p, flag, left);
 }
 inline Two cross(const tagRCIR& c, const tagRELL& e, Two left = {})
 {
     tagRPT p[4] = {};
     int flag[4] = {};
     GCG122(&c, &e, p, flag);
-    tagRPT* out[2] = {&left.p1, &left.p2};
-    for (int i = 0, k = 0; i < 4 && k < 2; ++i)
-        if (flag[i] == 1) *out[k++] = p[i];
+    return first_two_valid(p, flag, left);
+}
+
+// P[dst + i] := P[src - i] mirrored across the x axis (y negated), for i < n:
+// the far side of a profile, walked back from its last point.
+inline void mirror_back_pts(tagRPT* P, int dst, int src, int n)
+{
+    for (int i = 0; i < n; ++i) P[dst + i] = flip_y(P[src - i]);
+}
+
+// A circle of radius r standing across the x axis at x = cx, seen with x
+// foreshortened by the factor f: an ellipse f·r wide and r high.
+constexpr tagRELL slant_rim(double cx, double r, double f) { return {cx, 0, r * f, r, 0}; }
+
+// P[dst + i] := P[src - i] mirrored across the y axis (x negated), for i < n:
+// the other side of a profile standing on the y axis, walked back from its last point.
+inline void flip_x_back_pts(tagRPT* P, int dst, int src, int n)
+{
+    for (int i = 0; i < n; ++i) P[dst + i] = flip_x(P[src - i]);
+}
+
+// P[first .. first+n-1] turned about the origin by theta radians (counter-clockwise).
+inline void turn_pts(tagRPT* P, int first, int n, double theta)
+{
+    const double c = std::cos(theta), s = std::sin(theta);
+    for (int i = first; i < first + n; ++i) P[i] = {P[i].x * c - P[i].y * s, P[i].y * c + P[i].x * s};
+}
+
+// Of every point the ellipse pair's crossing marks valid, the one with the
+// smallest x (p1) and the one with the largest x (p2): the first valid point
+// sets both, each later one replaces p1 when its x is smaller and p2 when its
+// x is larger. Where the ellipses do not meet both stay at 'left'.
+inline Two x_extremes(const tagRELL& a, const tagRELL& b, Two left)
+{
+    tagRPT p[4] = {};
+    int flag[4] = {};
+    GCG111(&a, &b, p, flag);
+    bool first = true;
+    for (int i = 0; i < 4; ++i) {
+        if (flag[i] != 1) continue;
+        if (first || p[i].x < left.p1.x) left.p1 = p[i];
+        if (first || p[i].x > left.p2.x) left.p2 = p[i];
+        first = false;
+    }
     return left;
+}
+
+// The point of line l as far from a as from b (a bend's arc centre on its
+// bend-start line): two equal circles of radius r about a and b cross on the
+// perpendicular bisector of a-b, and l meets that. The two crossings go to
+// scratch[0], scratch[1], where the host's routine leaves them.
+inline tagRPT equidistant_on(tagRPT a, tagRPT b, double r, const tagRSEG& l, tagRPT* scratch)
+{
+    const Two m = cross(circ(a, r), circ(b, r));
+    scratch[0] = m.p1;
+    scratch[1] = m.p2;
+    return cross(line(scratch[0], scratch[1]), l);
 }
