@@ -63,7 +63,8 @@ void reset();
 
 // Fault injection. spec is "com_1st", "com_2nd", "write:N" (the N-th element
 // write, from 1) or the name of any other host routine whose result the library
-// tests. Returns false for a spec it does not understand.
+// tests. Returns false for a spec it does not understand or a routine this
+// host does not have.
 bool fail_at(std::string_view spec);
 
 // Bench mode: element writes are counted but not kept, so timing sees the library.

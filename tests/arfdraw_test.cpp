@@ -70,9 +70,17 @@ TEST(Arfdraw, BadInputIsOneLineAndExitTwo)
         "draw jarft01plg --pt-a 1,2",
         "draw jarft01plg --pt-a 1,2,x",
         "draw jarft01plg --fail-at write:0",
+        "draw jarft01plg --fail-at no_such_routine",
         "draw jarft01plg --format pdf",
         "draw jarft01plg -o /nonexistent-dir/x.svg",
         "draw jarft01plg -o out.unknownext",
+        "draw jarft01plg -o ''",
+        "draw jarft01plg --format ''",
+        "draw jarft01plg --fail-at ''",
+        "draw jarft01plg --part-len nan",
+        "draw jarft01plg --len-scale nan",
+        "check jarft01plg --part-len nan",
+        "draw jarft01plg --fail-at write:99999999999999999999999",
         "frobnicate",
     };
     for (const char* args : bad) {
@@ -83,6 +91,23 @@ TEST(Arfdraw, BadInputIsOneLineAndExitTwo)
         ASSERT_FALSE(r.err.empty());
         EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;  // exactly one line
         EXPECT_EQ(r.err.rfind("arfdraw: ", 0), 0u);
+    }
+}
+
+// The one line names the option at fault, however odd its value.
+TEST(Arfdraw, BadValueMessageNamesTheOption)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"draw jarft01plg --fail-at write:99999999999999999999999", "--fail-at"},
+        {"draw jarft41l00 --part-len nan", "--part-len"},
+        {"draw jarft41l00 --len-from-pts --len-scale -nan", "--len-scale"},
+        {"draw jarft01plg -o ''", "-o"},
+    };
+    for (const auto& [args, option] : cases) {
+        SCOPED_TRACE(args);
+        const ToolRun r = arfdraw(args);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_NE(r.err.find(option), std::string::npos) << r.err;
     }
 }
 

@@ -12,6 +12,7 @@
 
 #include <unistd.h>
 
+#include <charconv>
 #include <cmath>
 #include <iostream>
 #include <sstream>
@@ -115,7 +116,7 @@ int cmd_draw(const Library& lib, Request req, const std::string& format_opt, con
 struct DrawOptions {
     Request req;
     std::string pts[4], fail_at;
-    CLI::Option *size = nullptr, *size_b = nullptr, *size_c = nullptr;
+    CLI::Option *size = nullptr, *size_b = nullptr, *size_c = nullptr, *fail_opt = nullptr;
 
     void add_to(CLI::App* app)
     {
@@ -142,7 +143,7 @@ struct DrawOptions {
             ->check(CLI::Range(0, 4));
         app->add_option("--threshold", req.threshold, "settings size threshold for single-line drawing")
             ->check(CLI::Range(0, 32767));
-        app->add_option("--fail-at", fail_at, "make a host call fail: com_1st, com_2nd, write:N or a routine name");
+        fail_opt = app->add_option("--fail-at", fail_at, "make a host call fail: com_1st, com_2nd, write:N or a routine name");
     }
 
     // The request as the options describe it, checked; unset sizes become the sample sizes.
@@ -151,12 +152,20 @@ struct DrawOptions {
         const char* names[4] = {"--pt-a", "--pt-b", "--pt-c", "--pt-d"};
         for (int i = 0; i < 4; ++i)
             if (!pts[i].empty()) req.pts[i] = parse_point(names[i], pts[i]);
-        if (!fail_at.empty()) {
+        // The range checks let a NaN through: every comparison with it is false.
+        if (!std::isfinite(req.part_len)) throw UsageError("--part-len wants a finite number");
+        if (!std::isfinite(req.len_scale)) throw UsageError("--len-scale wants a finite number");
+        if (fail_opt->count()) {
+            const auto write_n_ok = [](const std::string& n) {
+                long v = 0;
+                const auto [p, ec] = std::from_chars(n.data(), n.data() + n.size(), v);
+                return !n.empty() && n.find_first_not_of("0123456789") == std::string::npos &&
+                       ec == std::errc{} && p == n.data() + n.size() && v >= 1;
+            };
             const bool ok = fail_at == "com_1st" || fail_at == "com_2nd" ||
-                            (fail_at.rfind("write:", 0) == 0 && fail_at.size() > 6 &&
-                             fail_at.find_first_not_of("0123456789", 6) == std::string::npos &&
-                             std::stol(fail_at.substr(6)) >= 1) ||
-                            (fail_at.find_first_not_of("abcdefghijklmnopqrstuvwxyz_0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ:") ==
+                            (fail_at.rfind("write:", 0) == 0 && write_n_ok(fail_at.substr(6))) ||
+                            (!fail_at.empty() &&
+                             fail_at.find_first_not_of("abcdefghijklmnopqrstuvwxyz_0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ:") ==
                                  std::string::npos &&
                              fail_at.rfind("write", 0) != 0);
             if (!ok) throw UsageError("--fail-at wants com_1st, com_2nd, write:N (N >= 1) or a host routine name, got '" + fail_at + "'");
@@ -222,8 +231,9 @@ int main(int argc, char** argv)
     CLI::App* draw = app.add_subcommand("draw", "draw one fitting");
     draw_opts.add_to(draw);
     draw->get_option("entry")->required();
-    draw->add_option("--format", format, "output format (" + format_names() + "; default from -o, else json)");
-    draw->add_option("-o,--output", out, "output file (default: standard output)");
+    CLI::Option* format_opt =
+        draw->add_option("--format", format, "output format (" + format_names() + "; default from -o, else json)");
+    CLI::Option* out_opt = draw->add_option("-o,--output", out, "output file (default: standard output)");
 
     std::string cat_dir;
     bool cat_all = false;
@@ -250,6 +260,9 @@ int main(int argc, char** argv)
                 throw UsageError("unknown entry '" + check_opts.req.entry + "' (see arfdraw list)");
             return cmd_check(lib, {check_opts.finish(lib)});
         }
+        // An empty value given on purpose is not the same as leaving the option out.
+        if (format_opt->count() && format.empty()) throw UsageError("--format wants one of " + format_names());
+        if (out_opt->count() && out.empty()) throw UsageError("-o wants a file name, or - for standard output");
         return cmd_draw(lib, draw_opts.finish(lib), format, out);
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
