@@ -13,7 +13,6 @@
 #include <array>
 #include <cmath>
 #include <numbers>
-#include <vector>
 
 namespace {
 
@@ -188,13 +187,38 @@ double bisect(F f, double lo, double hi)
 
 int sign(double v, double tol) { return v > tol ? 1 : (v < -tol ? -1 : 0); }
 
+// A short list on the stack: the outlines call these routines on every redraw,
+// so they allocate nothing. A conic's implicit function along another conic is
+// a trigonometric polynomial of degree two (at most four extrema and four
+// roots); the capacity leaves room for rounding's spurious pairs.
+template <class T>
+struct Few {
+    static constexpr int kCap = 32;
+    T v[kCap];
+    int n = 0;
+    void push_back(T x)
+    {
+        if (n < kCap) v[n++] = x;
+    }
+    bool empty() const { return n == 0; }
+    int size() const { return n; }
+    T& back() { return v[n - 1]; }
+    T& front() { return v[0]; }
+    void pop_back() { --n; }
+    T* begin() { return v; }
+    T* end() { return v + n; }
+    const T* begin() const { return v; }
+    const T* end() const { return v + n; }
+    T operator[](int i) const { return v[i]; }
+};
+
 // Parameters on w.a of the extrema of w.g, ascending in [0, 2*pi), from the
 // sign changes of the sampled derivative. Two extrema closer than one sample
 // step (a flat inflection, curves osculating) would cancel out unseen; the
 // step is a third of a degree, far finer than any outline needs.
-std::vector<double> extrema(const Walk& w, const std::array<double, kSamples + 1>& dgs)
+Few<double> extrema(const Walk& w, const std::array<double, kSamples + 1>& dgs)
 {
-    std::vector<double> out;
+    Few<double> out;
     auto dg = [&](double t) { return w.dg(t); };
     for (int i = 0; i < kSamples; ++i) {
         const double lo = kTwoPi * i / kSamples, hi = kTwoPi * (i + 1) / kSamples;
@@ -203,7 +227,7 @@ std::vector<double> extrema(const Walk& w, const std::array<double, kSamples + 1
     }
     // A sample landing on an extremum can flip the sign of the rounded
     // derivative twice in a row; both brackets then find the same extremum.
-    std::vector<double> merged;
+    Few<double> merged;
     for (double t : out)
         if (merged.empty() || t - merged.back() > 1e-7) merged.push_back(t);
     if (merged.size() > 1 && merged.front() + kTwoPi - merged.back() <= 1e-7) merged.pop_back();
@@ -216,7 +240,7 @@ struct Root {
 };
 
 // Crossings and touches of w.b along w.a; empty when they do not meet or coincide.
-std::vector<Root> conicRoots(const Walk& w)
+Few<Root> conicRoots(const Walk& w)
 {
     std::array<double, kSamples + 1> dgs;
     double maxDg = 0.0, maxG = 0.0;
@@ -230,11 +254,11 @@ std::vector<Root> conicRoots(const Walk& w)
     // never meet. Neither gives points.
     if (maxDg <= 1e-12 * (1.0 + maxG)) return {};
 
-    const std::vector<double> ext = extrema(w, dgs);
-    std::vector<Root> roots;
+    const Few<double> ext = extrema(w, dgs);
+    Few<Root> roots;
     auto g = [&](double t) { return w.g(t); };
-    const size_t m = ext.size();
-    for (size_t j = 0; j < m; ++j) {
+    const int m = ext.size();
+    for (int j = 0; j < m; ++j) {
         const double lo = ext[j];
         const double hi = j + 1 < m ? ext[j + 1] : ext[0] + kTwoPi;
         const int sLo = sign(w.g(lo), kTouch), sHi = sign(w.g(hi), kTouch);
