@@ -215,7 +215,7 @@ int jarf41l0_v10_large(BZI_WRT_PRM* w, const B* b)
         o.code(kEnd1).earc(end1, e0, e1))
         return 1;
     if (view_of(w) == 11)
-        return (straight && o.code(kBody).style(2).earc(start, P[6], P[1])) ||
+        return (straight && o.code(kBody).style(2).earc(start, P[1], P[6])) ||
                o.code(kBody).style(2).earc(seam, P[2], P[5]) || o.code(kEnd2).earc(face, P[3], P[4]) ||
                o.ellipse(rim(face_c, b->d1 * 0.5 - b->d7, kTilt10));
     const double bore = P[6].x - b->d7;

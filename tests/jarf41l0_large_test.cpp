@@ -97,6 +97,31 @@ TEST(Jarf41l0Large, EndOneFaceFollowsTheStraight)
     }
 }
 
+// Views 10 and 11 see end 1 tilted, its face and the bend-start seam upright
+// half ellipses about the leg's axis. The solid halves are the near (lower)
+// ones; what is drawn thin lies on the far side in view 10, which looks through
+// the face, and on the near side in view 11, which sees only the face's near
+// half.
+TEST(Jarf41l0Large, TiltedEndOneShowsTheHalvesTheViewSees)
+{
+    for (int size : kSizes)
+        for (int view : {10, 11}) {
+            SCOPED_TRACE("size " + std::to_string(size) + " view " + std::to_string(view));
+            Bend bend(size, view);
+            ASSERT_EQ(bend.draw(), 0);
+            int upright = 0;
+            for (const arfhost::Element& e : arfhost::record().elements) {
+                if (e.form != arfhost::Form::elliptic_arc || e.geo[4] != 0 || e.geo[0] != 0) continue;
+                ++upright;
+                const arftool::Span sp = arftool::span_of(e);
+                const arftool::P2 m = arftool::point_at(arftool::conic_of(e), 0.5 * (sp.t0 + sp.t1));
+                const bool far_half = e.style == 2 && view == 10;
+                EXPECT_EQ(m.y > e.geo[1], far_half) << "code " << e.code << " style " << e.style;
+            }
+            EXPECT_EQ(upright, size < 250 ? (view == 10 ? 3 : 2) : (view == 10 ? 2 : 1));
+        }
+}
+
 // A refused element ends the view with 1, the elements before it kept as drawn.
 TEST(Jarf41l0Large, RefusedWriteStopsTheView)
 {
