@@ -75,12 +75,12 @@ void reset()
     std::memset(data, 0, sizeof(tagRPT) * kDataPoints);
 }
 
-bool fail_at(std::string_view spec)
+bool fail_at(std::string_view fault)
 {
-    if (spec.empty()) return false;
-    if (spec.substr(0, 6) == "write:") {
+    if (fault.empty()) return false;
+    if (fault.substr(0, 6) == "write:") {
         long n = 0;
-        auto v = spec.substr(6);
+        auto v = fault.substr(6);
         auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), n);
         if (ec != std::errc{} || p != v.data() + v.size() || n < 1) return false;
         fail_write_n = n;
@@ -95,9 +95,9 @@ bool fail_at(std::string_view spec)
         "zlcFreeRadErboVectMake_OfDbl",        "zlcFreeRadErboDraw_OfDbl",
         "B_CIfColor::StandardColorNo"};
     bool known = false;
-    for (std::string_view r : kRoutines) known = known || r == spec;
+    for (std::string_view r : kRoutines) known = known || r == fault;
     if (!known) return false;
-    fail_names.emplace_back(spec);
+    fail_names.emplace_back(fault);
     return true;
 }
 

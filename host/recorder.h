@@ -61,11 +61,11 @@ const Record& record();
 // to a known state (element record, writing block, point scratch, conversion record).
 void reset();
 
-// Fault injection. spec is "com_1st", "com_2nd", "write:N" (the N-th element
+// Fault injection. fault is "com_1st", "com_2nd", "write:N" (the N-th element
 // write, from 1) or the name of any other host routine whose result the library
-// tests. Returns false for a spec it does not understand or a routine this
+// tests. Returns false for a fault it does not understand or a routine this
 // host does not have.
-bool fail_at(std::string_view spec);
+bool fail_at(std::string_view fault);
 
 // Bench mode: element writes are counted but not kept, so timing sees the library.
 void set_discard(bool on);
