@@ -75,28 +75,44 @@ void reset()
     std::memset(data, 0, sizeof(tagRPT) * kDataPoints);
 }
 
-bool fail_at(std::string_view fault)
+namespace {
+
+// The write a "write:N" fault names (N >= 1), 0 for anything else.
+long write_number(std::string_view fault)
 {
-    if (fault.empty()) return false;
-    if (fault.substr(0, 6) == "write:") {
-        long n = 0;
-        auto v = fault.substr(6);
-        auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), n);
-        if (ec != std::errc{} || p != v.data() + v.size() || n < 1) return false;
-        fail_write_n = n;
-        return true;
-    }
-    // Only routines this host has: a misspelt name must not pass as a fault
-    // that never fires.
+    if (fault.substr(0, 6) != "write:") return 0;
+    long n = 0;
+    const std::string_view v = fault.substr(6);
+    const auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), n);
+    return ec == std::errc{} && p == v.data() + v.size() && n >= 1 ? n : 0;
+}
+
+// Only routines this host has: a misspelt name must not pass as a fault that
+// never fires.
+bool known_routine(std::string_view name)
+{
     static constexpr std::string_view kRoutines[] = {
         "com_1st",  "com_2nd",     "gfbziwt",  "hyojun41",   "peke",
         "pipesrch", "zscSizeFreeTeesDraw",     "hinechk",    "bzi_nmst",
         "hoonatu",  "gohkpat",     "denpvect", "center_line", "tanstugi3d",
         "zlcFreeRadErboVectMake_OfDbl",        "zlcFreeRadErboDraw_OfDbl",
         "B_CIfColor::StandardColorNo"};
-    bool known = false;
-    for (std::string_view r : kRoutines) known = known || r == fault;
-    if (!known) return false;
+    for (std::string_view r : kRoutines)
+        if (r == name) return true;
+    return false;
+}
+
+}  // namespace
+
+bool is_fault(std::string_view fault) { return write_number(fault) > 0 || known_routine(fault); }
+
+bool fail_at(std::string_view fault)
+{
+    if (const long n = write_number(fault)) {
+        fail_write_n = n;
+        return true;
+    }
+    if (!known_routine(fault)) return false;
     fail_names.emplace_back(fault);
     return true;
 }

@@ -66,6 +66,8 @@ void reset();
 // tests. Returns false for a fault it does not understand or a routine this
 // host does not have.
 bool fail_at(std::string_view fault);
+// Whether fail_at would take this fault, without arming it.
+bool is_fault(std::string_view fault);
 
 // Bench mode: element writes are counted but not kept, so timing sees the library.
 void set_discard(bool on);

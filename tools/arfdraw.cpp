@@ -12,7 +12,6 @@
 
 #include <unistd.h>
 
-#include <charconv>
 #include <cmath>
 #include <iostream>
 #include <sstream>
@@ -156,19 +155,7 @@ struct DrawOptions {
         if (!std::isfinite(req.part_len)) throw UsageError("--part-len wants a finite number");
         if (!std::isfinite(req.len_scale)) throw UsageError("--len-scale wants a finite number");
         if (fail_opt->count()) {
-            const auto write_n_ok = [](const std::string& n) {
-                long v = 0;
-                const auto [p, ec] = std::from_chars(n.data(), n.data() + n.size(), v);
-                return !n.empty() && n.find_first_not_of("0123456789") == std::string::npos &&
-                       ec == std::errc{} && p == n.data() + n.size() && v >= 1;
-            };
-            const bool ok = fail_at == "com_1st" || fail_at == "com_2nd" ||
-                            (fail_at.rfind("write:", 0) == 0 && write_n_ok(fail_at.substr(6))) ||
-                            (!fail_at.empty() &&
-                             fail_at.find_first_not_of("abcdefghijklmnopqrstuvwxyz_0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ:") ==
-                                 std::string::npos &&
-                             fail_at.rfind("write", 0) != 0);
-            if (!ok) throw UsageError("--fail-at wants com_1st, com_2nd, write:N (N >= 1) or a host routine name, got '" + fail_at + "'");
+            if (!arfhost::is_fault(fail_at)) throw UsageError("--fail-at wants com_1st, com_2nd, write:N (N >= 1) or the name of a host routine, got '" + fail_at + "'");
             req.fail_at = fail_at;
         }
         if (lib.has_entry(req.entry)) {
