@@ -3,7 +3,8 @@
 // options, and prints or saves what the host received.
 //
 // `catalogue` draws every entry and view into a directory with a gallery page;
-// `check` runs the outline checker over one drawing or the catalogue.
+// `check` runs the outline checker over one drawing or the catalogue;
+// `golden` compares every drawing with its golden file, or rewrites them.
 //
 // Exit codes: 0 drawn (or nothing found); 1 the entry failed, the drawing holds
 // a value the format cannot carry, or the checker found something; 2 bad
@@ -13,11 +14,13 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 
 #include "catalogue.h"
 #include "check.h"
+#include "golden.h"
 #include "output.h"
 #include "runner.h"
 #include "writer.h"
@@ -202,6 +205,41 @@ int cmd_check(const Library& lib, const std::vector<Request>& reqs)
     return found ? 1 : 0;
 }
 
+int cmd_golden(const Library& lib, const std::string& dir, bool update)
+{
+    if (dir.empty()) throw UsageError("golden wants --dir DIR");
+    if (!update) {
+        const GoldenReport rep = compare_golden(lib, dir);
+        if (rep.ok()) std::cout << "golden: all " << rep.drawings << " drawings agree with " << dir << '\n';
+        std::cout << rep.text;
+        return rep.ok() ? 0 : 1;
+    }
+    GoldenReport rep;
+    try {
+        rep = update_golden(lib, dir);
+    } catch (const std::runtime_error& e) {
+        const std::string msg = e.what();
+        if (msg.rfind("cannot write", 0) == 0) throw UsageError(msg);
+        std::cerr << "arfdraw: golden: " << msg << '\n';
+        return 1;
+    }
+    std::uintmax_t bytes = 0;
+    int files = 0;
+    for (const auto& f : std::filesystem::directory_iterator(dir))
+        if (f.path().extension() == ".golden") bytes += f.file_size(), ++files;
+    const auto list = [](const std::vector<std::string>& v) {
+        std::string s;
+        for (const std::string& x : v) s += " " + x;
+        return s;
+    };
+    std::cout << "golden: " << rep.drawings << " drawings in " << files << " files in " << dir << " ("
+              << (bytes + 512) / 1024 << " KiB); " << rep.changed.size() << " changed, " << rep.added.size()
+              << " added, " << rep.dropped.size() << " dropped\n";
+    if (!rep.rewritten.empty()) std::cout << "rewritten:" << list(rep.rewritten) << '\n';
+    if (!rep.removed.empty()) std::cout << "removed:" << list(rep.removed) << '\n';
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -235,11 +273,20 @@ int main(int argc, char** argv)
     check_opts.add_to(check);
     check->add_flag("--all", check_all, "every record of every table");
 
+    std::string golden_dir = "tests/golden";
+    bool golden_update = false;
+    CLI::App* golden = app.add_subcommand(
+        "golden", "compare every drawing of the full catalogue with its golden file, or with --update rewrite them");
+    golden->add_option("--dir", golden_dir, "directory of the golden files")->capture_default_str();
+    golden->add_flag("--update", golden_update,
+                     "rewrite the golden files from this build, adding new drawings (only for an intended change)");
+
     try {
         app.parse(argc, argv);
         const Library lib(library);
         if (app.got_subcommand("list")) return cmd_list(lib);
         if (app.got_subcommand("catalogue")) return cmd_catalogue(lib, cat_dir, cat_all);
+        if (app.got_subcommand("golden")) return cmd_golden(lib, golden_dir, golden_update);
         if (app.got_subcommand("check")) {
             if (check_opts.req.entry.empty()) return cmd_check(lib, catalogue_requests(lib, check_all));
             if (check_all) throw UsageError("check takes an entry or --all, not both");

@@ -1,6 +1,8 @@
 // One interface for every output format; each format is one class behind it.
 #pragma once
 
+#include <nlohmann/json_fwd.hpp>
+
 #include <memory>
 #include <ostream>
 #include <string>
@@ -26,6 +28,9 @@ std::unique_ptr<Writer> make_writer(std::string_view format);
 std::string format_of_path(std::string_view path);
 // Names of all formats, for help texts: "svg|json|dxf".
 std::string format_names();
+
+// One element as the JSON format writes it: form, code, style, pen and geo, in that order.
+nlohmann::ordered_json element_json(const arfhost::Element& e);
 
 // Throws std::runtime_error naming the first element with a non-finite value.
 void require_finite(const Drawing& d);
