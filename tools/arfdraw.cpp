@@ -209,7 +209,13 @@ int cmd_golden(const Library& lib, const std::string& dir, bool update)
 {
     if (dir.empty()) throw UsageError("golden wants --dir DIR");
     if (!update) {
-        const GoldenReport rep = compare_golden(lib, dir);
+        GoldenReport rep;
+        try {
+            rep = compare_golden(lib, dir);
+        } catch (const std::runtime_error& e) {
+            std::cerr << "arfdraw: golden: " << e.what() << "; arfdraw golden --update rewrites it\n";
+            return 1;
+        }
         if (rep.ok()) std::cout << "golden: all " << rep.drawings << " drawings agree with " << dir << '\n';
         std::cout << rep.text;
         return rep.ok() ? 0 : 1;

@@ -124,6 +124,8 @@ GoldenReport compare(const std::vector<Drawing>& drawings, const std::string& di
         std::ifstream f(p);
         try {
             for (GoldenDrawing& g : read_golden(f, p.string())) {
+                // Two copies of one drawing (a merge gone wrong) would leave one unchecked.
+                if (golden.count(g.stem)) throw std::runtime_error(p.string() + ": " + g.stem + " appears twice");
                 order.push_back(g.stem);
                 golden[g.stem] = std::move(g);
             }
