@@ -71,9 +71,10 @@ Vec toUnit(const Conic& k, Vec w)
     return {(w.x * k.u.x + w.y * k.u.y) / k.a, (-w.x * k.u.y + w.y * k.u.x) / k.b};
 }
 
-Vec onConic(const Conic& k, double t)
+// The point of k at the parameter whose cosine and sine are c, s.
+Vec onConic(const Conic& k, double c, double s)
 {
-    const double ca = k.a * std::cos(t), sb = k.b * std::sin(t);
+    const double ca = k.a * c, sb = k.b * s;
     return {k.c.x + ca * k.u.x - sb * k.u.y, k.c.y + ca * k.u.y + sb * k.u.x};
 }
 
@@ -220,11 +221,94 @@ double polyRoot(const double* c, int n, double lo, double hi, double vlo, double
         if ((v < 0) == loNeg) lo = x;
         else hi = x;
         const double next = x - v / horner(dc, n - 1, x);
-        // A step this small is rounding: the sign of v no longer tells the side.
-        if (std::fabs(next - x) <= 1e-15 * std::max(1.0, std::fabs(x))) return next > lo && next < hi ? next : x;
+        // Newton converges quadratically: after a step this small the error
+        // is at rounding level, where the sign of v no longer tells the side.
+        if (std::fabs(next - x) <= 1e-9 * std::max(1.0, std::fabs(x))) return next > lo && next < hi ? next : x;
         x = next > lo && next < hi ? next : 0.5 * (lo + hi);
     }
     return x;
+}
+
+// Real roots of x^2 + b x + c, ascending: 0 or 2 (a double root twice).
+int monicQuadratic(double b, double c, double* out)
+{
+    const double disc = b * b - 4.0 * c;
+    if (disc < 0.0) return 0;
+    const double q = -0.5 * (b + std::copysign(std::sqrt(disc), b));
+    out[0] = q;
+    out[1] = q != 0.0 ? c / q : 0.0;
+    if (out[0] > out[1]) std::swap(out[0], out[1]);
+    return 2;
+}
+
+// The largest real root of m^3 + a m^2 + b m + c, in closed form and polished
+// by Newton steps.
+double largestCubicRoot(double a, double b, double c)
+{
+    const double p = b - a * a / 3.0, q = (2.0 * a * a / 27.0 - b / 3.0) * a + c;
+    const double disc = 0.25 * q * q + p * p * p / 27.0;
+    double u;
+    if (disc > 0.0) {
+        const double w = std::cbrt(-0.5 * q - std::copysign(std::sqrt(disc), q));
+        u = w != 0.0 ? w - p / (3.0 * w) : 0.0;
+    } else {
+        const double r = std::sqrt(-p / 3.0);
+        u = r > 0.0 ? 2.0 * r * std::cos(std::acos(std::clamp(-0.5 * q / (r * r * r), -1.0, 1.0)) / 3.0) : 0.0;
+    }
+    double m = u - a / 3.0;
+    for (int i = 0; i < 2; ++i) {
+        const double f = ((m + a) * m + b) * m + c, d = (3.0 * m + 2.0 * a) * m + b;
+        if (d == 0.0) break;
+        m -= f / d;
+    }
+    return m;
+}
+
+// Real roots, ascending, of the quartic c[0] + ... + c[4] x^4, c[4] != 0, in
+// closed form (the resolvent cubic splits the depressed quartic into two
+// quadratics), each polished by Newton steps on the quartic. Roots closer
+// than rounding can part may come out as a complex pair and be lost: to the
+// callers they are a flat inflection, or a touch, of what they study.
+int quarticRoots(const double* c, double* out)
+{
+    const double a = c[3] / c[4], b = c[2] / c[4], cc = c[1] / c[4], d = c[0] / c[4];
+    const double a2 = a * a;
+    const double p = b - 0.375 * a2, q = cc - 0.5 * a * b + 0.125 * a2 * a;
+    const double r = d - 0.25 * a * cc + a2 * b / 16.0 - 3.0 * a2 * a2 / 256.0;
+    // (y^2 + p/2 + m)^2 = 2m (y - q/(4m))^2 for the resolvent's root m.
+    const double m = largestCubicRoot(p, 0.25 * p * p - r, -0.125 * q * q);
+    double y[4];
+    int n = 0;
+    const double scale = std::fabs(p) + std::sqrt(std::fabs(r));
+    if (!(m > 1e-12 * scale)) {
+        // q vanishes (to rounding): a quadratic in y^2.
+        double z[2];
+        if (monicQuadratic(p, r, z))
+            for (double zi : z) {
+                if (zi < -1e-12 * scale) continue;
+                const double root = std::sqrt(std::max(zi, 0.0));
+                y[n++] = -root;
+                y[n++] = root;
+            }
+    } else {
+        const double sq = std::sqrt(2.0 * m), k = 0.5 * q / sq;
+        n += monicQuadratic(-sq, 0.5 * p + m + k, y + n);
+        n += monicQuadratic(sq, 0.5 * p + m - k, y + n);
+    }
+    double dc[4];
+    for (int i = 0; i < 4; ++i) dc[i] = (i + 1) * c[i + 1];
+    for (int i = 0; i < n; ++i) {
+        double x = y[i] - 0.25 * a;
+        for (int k = 0; k < 2; ++k) {
+            const double step = horner(c, 4, x) / horner(dc, 3, x);
+            if (!(std::fabs(step) <= 1e-3 * (1.0 + std::fabs(x)))) break;  // near a double root
+            x -= step;
+        }
+        out[i] = x;
+    }
+    for (int i = 1; i < n; ++i)
+        for (int j = i; j > 0 && out[j] < out[j - 1]; --j) std::swap(out[j], out[j - 1]);
+    return n;
 }
 
 // Real roots, ascending, of c[0] + ... + c[n] x^n with c[n] != 0 and n <= 4:
@@ -281,6 +365,13 @@ struct Param {
     {
         const double t = std::atan2(s, c);
         return t < 0 ? t + kTwoPi : t;
+    }
+    // Rises with t over [0, 2*pi) like t itself, without an arc tangent: the
+    // position on the square |c| + |s| = 1, from 0 to 4.
+    double order() const
+    {
+        const double r = c / (std::fabs(c) + std::fabs(s));
+        return s < 0 ? 3.0 + r : 1.0 - r;
     }
     // The point delta further along a, for |delta| below 1e-3 (the series'
     // first dropped term is below 1e-17).
@@ -343,21 +434,11 @@ Param polish(Param p, F f, D df)
     return p;
 }
 
-double wrapped(double t)
-{
-    t = std::fmod(t, kTwoPi);
-    return t < 0 ? t + kTwoPi : t;
-}
-
-// Distance between two parameters round the curve.
-double apart(double t, double u)
-{
-    const double d = std::fabs(t - u);
-    return std::min(d, kTwoPi - d);
-}
+// Two parameters closer than this are one (about the angle between them, in radians).
+bool same(Param p, Param q) { return std::fabs(p.c - q.c) + std::fabs(p.s - q.s) <= 1e-7; }
 
 struct Extremum {
-    double x, t, g;
+    double x, g;
     Param p;
 };
 
@@ -367,24 +448,27 @@ struct Extremum {
 int extrema(const Walk& w, const HalfAngle& ha, Extremum* ext)
 {
     double x[4];
-    const int n = realRoots(ha.dg, 4, x);
+    int n = quarticRoots(ha.dg, x);
+    // g' changes sign an even number of times round a, at least twice; the
+    // closed form's rounding failing that, the roots are isolated one by one.
+    if (n == 0 || n % 2) n = realRoots(ha.dg, 4, x);
     int m = 0;
     for (int i = 0; i < n; ++i) {
         const Param p = polish(
             ha.at(x[i]), [&](Param q) { return w.dg(q.c, q.s); }, [&](Param q) { return w.d2g(q.c, q.s); });
-        const Extremum e{x[i], p.t(), w.g(p.c, p.s), p};
+        const Extremum e{x[i], w.g(p.c, p.s), p};
         // A double root of g' (a flat inflection of g) may come out twice.
-        if (m > 0 && apart(e.t, ext[m - 1].t) <= 1e-7) continue;
+        if (m > 0 && same(e.p, ext[m - 1].p)) continue;
         ext[m++] = e;
     }
-    if (m > 1 && apart(ext[0].t, ext[m - 1].t) <= 1e-7) --m;
+    if (m > 1 && same(ext[0].p, ext[m - 1].p)) --m;
     return m;
 }
 
 int sign(double v, double tol) { return v > tol ? 1 : (v < -tol ? -1 : 0); }
 
 struct Root {
-    double t;
+    Param p;
     int mult;
 };
 
@@ -393,16 +477,23 @@ struct Root {
 // quartic's finite range the crossing is the quartic's root, polished by
 // Newton steps on g; across x = infinity (or should rounding hide the quartic's
 // sign change) Newton steps on g along t, kept inside the shrinking bracket.
-double crossing(const Walk& w, const HalfAngle& ha, const Extremum& lo, const Extremum& hi)
+Param crossing(const Walk& w, const HalfAngle& ha, const double* gx, int ngx, const Extremum& lo,
+                const Extremum& hi)
 {
     auto g = [&](Param q) { return w.g(q.c, q.s); };
     auto dg = [&](Param q) { return w.dg(q.c, q.s); };
+    // The quartic's root on this stretch: between the two in x, or beyond
+    // them on the stretch through x = infinity.
+    for (int i = 0; i < ngx; ++i)
+        if (lo.x < hi.x ? gx[i] > lo.x && gx[i] < hi.x : gx[i] > lo.x || gx[i] < hi.x)
+            return polish(ha.at(gx[i]), g, dg);
     if (lo.x < hi.x) {
         const double vlo = horner(ha.g, 4, lo.x), vhi = horner(ha.g, 4, hi.x);
         if ((vlo < 0) != (vhi < 0) && vlo != 0.0 && vhi != 0.0)
-            return polish(ha.at(polyRoot(ha.g, 4, lo.x, hi.x, vlo, vhi)), g, dg).t();
+            return polish(ha.at(polyRoot(ha.g, 4, lo.x, hi.x, vlo, vhi)), g, dg);
     }
-    double a = lo.t, b = hi.t <= lo.t ? hi.t + kTwoPi : hi.t;
+    double a = lo.p.t(), b = hi.p.t();
+    if (b <= a) b += kTwoPi;
     const bool loNeg = lo.g < 0;
     double t = a + (b - a) * lo.g / (lo.g - hi.g);
     for (int i = 0; i < 100; ++i) {
@@ -411,11 +502,14 @@ double crossing(const Walk& w, const HalfAngle& ha, const Extremum& lo, const Ex
         if ((v < 0) == loNeg) a = t;
         else b = t;
         const double next = t - v / w.dg(c, s);
-        // A step this small is rounding: the sign of v no longer tells the side.
-        if (std::fabs(next - t) <= 1e-14) return wrapped(next);
+        // Quadratic convergence: after a step this small the error is at rounding level.
+        if (std::fabs(next - t) <= 1e-9) {
+            t = next;
+            break;
+        }
         t = next > a && next < b ? next : 0.5 * (a + b);
     }
-    return wrapped(t);
+    return {std::cos(t), std::sin(t)};
 }
 
 // Crossings and touches of b along a, ascending; 0 when they do not meet or coincide.
@@ -424,21 +518,24 @@ int conicRoots(const Walk& w, Root* roots)
     const Trig g = expand(w), dg = g.derivative();
     // A circle concentric with a circle: g is constant, so they coincide or
     // never meet. Neither gives points.
-    const double amp1 = std::hypot(g.c1, g.s1), amp2 = std::hypot(g.c2, g.s2);
+    const double amp1 = std::sqrt(g.c1 * g.c1 + g.s1 * g.s1), amp2 = std::sqrt(g.c2 * g.c2 + g.s2 * g.s2);
     if (amp1 + 2.0 * amp2 <= 1e-12 * (1.0 + std::fabs(g.k0) + amp1 + amp2)) return 0;
 
     const HalfAngle ha = halfAngle(g, dg);
     Extremum ext[4];
     const int m = extrema(w, ha, ext);
-    int n = 0;
+    int n = 0, ngx = -1;
+    double gx[4];
     for (int j = 0; j < m; ++j) {
         const Extremum &lo = ext[j], &hi = ext[j + 1 < m ? j + 1 : 0];
         const int sLo = sign(lo.g, kTouch), sHi = sign(hi.g, kTouch);
-        if (sLo == 0) roots[n++] = {lo.t, 2};
-        if (sLo * sHi < 0) roots[n++] = {crossing(w, ha, lo, hi), 1};
+        if (sLo == 0) roots[n++] = {lo.p, 2};
+        if (sLo * sHi >= 0) continue;
+        if (ngx < 0) ngx = quarticRoots(ha.g, gx);
+        roots[n++] = {crossing(w, ha, gx, ngx, lo, hi), 1};
     }
     for (int i = 1; i < n; ++i)  // insertion sort: at most eight, nearly in order
-        for (int j = i; j > 0 && roots[j].t < roots[j - 1].t; --j) std::swap(roots[j], roots[j - 1]);
+        for (int j = i; j > 0 && roots[j].p.order() < roots[j - 1].p.order(); --j) std::swap(roots[j], roots[j - 1]);
     return n;
 }
 
@@ -451,7 +548,7 @@ int conicConic(const Conic& a, const Conic& b, tagRPT* p, int* flags)
     int n = 0;
     for (int r = 0; r < nr; ++r)
         for (int k = 0; k < roots[r].mult && n < 4; ++k) {
-            p[n] = pt(onConic(a, roots[r].t));
+            p[n] = pt(onConic(a, roots[r].p.c, roots[r].p.s));
             flags[n++] = 1;
         }
     return n > 0 ? 0 : 1;
