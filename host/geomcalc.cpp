@@ -3,10 +3,14 @@
 // Lines against circles and ellipses are solved in closed form in the
 // figure's own frame, from the foot of the perpendicular: the half chord
 // comes from the gap between the foot point and the curve, so a near-tangent
-// line loses no digits to cancellation. Two conics are solved by walking one
-// of them: its parameter splits into arcs on which the other's implicit
-// function is monotonic, so every crossing is bracketed on its own and every
-// touch is an extremum of that function.
+// line loses no digits to cancellation. Two conics are solved along the
+// parameter of the first: the second's implicit function there is a
+// trigonometric polynomial of degree two, whose extrema (the roots of a
+// quartic in the half-angle tangent, in closed form) split the curve into
+// arcs on which it is monotonic. A touch is an extremum within the touch
+// tolerance of zero; a crossing is the one root of the quartic of the function
+// itself on an arc whose ends differ in sign. Each root is polished by Newton
+// steps along the parameter, and no sine or arc tangent is taken per root.
 #include "geomcalc.h"
 
 #include "conic_route.h"
@@ -176,7 +180,6 @@ struct Walk {
         const Vec d = -s * qc + c * qs, q = q0 + c * qc + s * qs;
         return 2.0 * (dot(d, d) - dot(q, c * qc + s * qs));
     }
-    double g(double t) const { return g(std::cos(t), std::sin(t)); }
 };
 
 // A trigonometric polynomial k0 + c1 cos t + s1 sin t + c2 cos 2t + s2 sin 2t.
@@ -295,12 +298,11 @@ int quarticRoots(const double* c, double* out)
         n += monicQuadratic(-sq, 0.5 * p + m + k, y + n);
         n += monicQuadratic(sq, 0.5 * p + m - k, y + n);
     }
-    double dc[4];
-    for (int i = 0; i < 4; ++i) dc[i] = (i + 1) * c[i + 1];
     for (int i = 0; i < n; ++i) {
         double x = y[i] - 0.25 * a;
         for (int k = 0; k < 2; ++k) {
-            const double step = horner(c, 4, x) / horner(dc, 3, x);
+            const double f = (((c[4] * x + c[3]) * x + c[2]) * x + c[1]) * x + c[0];
+            const double step = f / (((4.0 * c[4] * x + 3.0 * c[3]) * x + 2.0 * c[2]) * x + c[1]);
             if (!(std::fabs(step) <= 1e-3 * (1.0 + std::fabs(x)))) break;  // near a double root
             x -= step;
         }
@@ -311,8 +313,8 @@ int quarticRoots(const double* c, double* out)
     return n;
 }
 
-// Real roots, ascending, of c[0] + ... + c[n] x^n with c[n] != 0 and n <= 4:
-// the roots of the derivative split the line into stretches on which the
+// Real roots, ascending, of c[0] + ... + c[n] x^n with c[n] != 0 and n <= 4,
+// one by one, slower than the closed form but never losing count: the roots of the derivative split the line into stretches on which the
 // polynomial is monotonic, so each stretch holds at most one root, and a sign
 // change brackets it. A double root shows as a root of the derivative at which
 // the polynomial is zero; one lost to rounding was a touch of that derivative
