@@ -376,11 +376,22 @@ struct Param {
         return s < 0 ? 3.0 + r : 1.0 - r;
     }
     // The point delta further along a, for |delta| below 1e-3 (the series'
-    // first dropped term is below 1e-17).
+    // first dropped term is below 1e-17), and for any delta.
     Param moved(double delta) const
     {
         const double d2 = delta * delta, cd = 1.0 - 0.5 * d2 * (1.0 - d2 / 12.0), sd = delta * (1.0 - d2 / 6.0);
         return {c * cd - s * sd, s * cd + c * sd};
+    }
+    Param turned(double delta) const
+    {
+        const double cd = std::cos(delta), sd = std::sin(delta);
+        return {c * cd - s * sd, s * cd + c * sd};
+    }
+    // Whether this lies strictly between lo and hi going counterclockwise.
+    bool between(Param lo, Param hi) const
+    {
+        const double o = order(), a = lo.order(), b = hi.order();
+        return a < b ? a < o && o < b : o > a || o < b;
     }
 };
 
@@ -423,15 +434,17 @@ HalfAngle halfAngle(const Trig& g, const Trig& dg)
     return ha;
 }
 
-// Up to two Newton steps of f (g or g') along a, from p.
+// Newton steps on f (g or g') along a, from p, until a step is small enough
+// that the next would be rounding (usually the first). A step longer than a
+// tenth of a radian means p was not near a simple root: it stops there.
 template <class F, class D>
 Param polish(Param p, F f, D df)
 {
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 8; ++i) {
         const double d = df(p), step = d != 0.0 ? f(p) / d : 0.0;
-        if (!(std::fabs(step) < 1e-3)) break;
-        p = p.moved(-step);
-        if (std::fabs(step) < 1e-12) break;
+        if (!(std::fabs(step) < 0.1)) break;
+        p = std::fabs(step) < 1e-3 ? p.moved(-step) : p.turned(-step);
+        if (std::fabs(step) < 1e-9) break;
     }
     return p;
 }
@@ -485,14 +498,18 @@ Param crossing(const Walk& w, const HalfAngle& ha, const double* gx, int ngx, co
     auto g = [&](Param q) { return w.g(q.c, q.s); };
     auto dg = [&](Param q) { return w.dg(q.c, q.s); };
     // The quartic's root on this stretch: between the two in x, or beyond
-    // them on the stretch through x = infinity.
+    // them on the stretch through x = infinity. Polished, it must stay there.
     for (int i = 0; i < ngx; ++i)
-        if (lo.x < hi.x ? gx[i] > lo.x && gx[i] < hi.x : gx[i] > lo.x || gx[i] < hi.x)
-            return polish(ha.at(gx[i]), g, dg);
+        if (lo.x < hi.x ? gx[i] > lo.x && gx[i] < hi.x : gx[i] > lo.x || gx[i] < hi.x) {
+            const Param r = polish(ha.at(gx[i]), g, dg);
+            if (r.between(lo.p, hi.p)) return r;
+        }
     if (lo.x < hi.x) {
         const double vlo = horner(ha.g, 4, lo.x), vhi = horner(ha.g, 4, hi.x);
-        if ((vlo < 0) != (vhi < 0) && vlo != 0.0 && vhi != 0.0)
-            return polish(ha.at(polyRoot(ha.g, 4, lo.x, hi.x, vlo, vhi)), g, dg);
+        if ((vlo < 0) != (vhi < 0) && vlo != 0.0 && vhi != 0.0) {
+            const Param r = polish(ha.at(polyRoot(ha.g, 4, lo.x, hi.x, vlo, vhi)), g, dg);
+            if (r.between(lo.p, hi.p)) return r;
+        }
     }
     double a = lo.p.t(), b = hi.p.t();
     if (b <= a) b += kTwoPi;
