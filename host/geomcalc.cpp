@@ -435,18 +435,21 @@ HalfAngle halfAngle(const Trig& g, const Trig& dg)
 }
 
 // Newton steps on f (g or g') along a, from p, until a step is small enough
-// that the next would be rounding (usually the first). A step longer than a
-// tenth of a radian means p was not near a simple root: it stops there.
+// that the next would be rounding (usually the first). False when they do not
+// settle: a step longer than a tenth of a radian means p was not near a simple
+// root, and the caller turns to a slower, bracketed search.
 template <class F, class D>
-Param polish(Param p, F f, D df)
+bool polish(Param& p, F f, D df)
 {
     for (int i = 0; i < 8; ++i) {
-        const double d = df(p), step = d != 0.0 ? f(p) / d : 0.0;
-        if (!(std::fabs(step) < 0.1)) break;
+        const double v = f(p);
+        if (v == 0.0) return true;
+        const double step = v / df(p);
+        if (!(std::fabs(step) < 0.1)) return false;
         p = std::fabs(step) < 1e-3 ? p.moved(-step) : p.turned(-step);
-        if (std::fabs(step) < 1e-9) break;
+        if (std::fabs(step) < 1e-9) return true;
     }
-    return p;
+    return false;
 }
 
 // Two parameters closer than this are one (about the angle between them, in radians).
@@ -457,26 +460,40 @@ struct Extremum {
     Param p;
 };
 
-// The extrema of g round a, in the order met going counterclockwise from
-// t = phi - pi: the real roots of the quartic of g', each polished by Newton
-// steps on g' itself, which the quartic's rounded coefficients only approximate.
-int extrema(const Walk& w, const HalfAngle& ha, Extremum* ext)
+// The extrema at the quartic roots x[0..n), polished by Newton steps on g'
+// itself, which the quartic's rounded coefficients only approximate. False
+// unless every one settled and they alternate between maxima and minima, as
+// the extrema of a smooth closed walk do.
+bool settle(const Walk& w, const HalfAngle& ha, const double* x, int n, Extremum* ext, int& m)
 {
-    double x[4];
-    int n = quarticRoots(ha.dg, x);
-    // g' changes sign an even number of times round a, at least twice; the
-    // closed form's rounding failing that, the roots are isolated one by one.
-    if (n == 0 || n % 2) n = realRoots(ha.dg, 4, x);
-    int m = 0;
+    auto dg = [&](Param q) { return w.dg(q.c, q.s); };
+    auto d2g = [&](Param q) { return w.d2g(q.c, q.s); };
+    bool ok = true;
+    m = 0;
     for (int i = 0; i < n; ++i) {
-        const Param p = polish(
-            ha.at(x[i]), [&](Param q) { return w.dg(q.c, q.s); }, [&](Param q) { return w.d2g(q.c, q.s); });
+        Param p = ha.at(x[i]);
+        ok = polish(p, dg, d2g) && ok;
         const Extremum e{x[i], w.g(p.c, p.s), p};
         // A double root of g' (a flat inflection of g) may come out twice.
         if (m > 0 && same(e.p, ext[m - 1].p)) continue;
         ext[m++] = e;
     }
     if (m > 1 && same(ext[0].p, ext[m - 1].p)) --m;
+    if (m < 2 || m % 2) return false;
+    for (int i = 0; i < m; ++i)
+        if ((d2g(ext[i].p) < 0) == (d2g(ext[(i + 1) % m].p) < 0)) return false;
+    return ok;
+}
+
+// The extrema of g round a, in the order met going counterclockwise from
+// t = phi - pi: the real roots of the quartic of g' in closed form or, should
+// its rounding lose or spoil one, isolated one by one.
+int extrema(const Walk& w, const HalfAngle& ha, Extremum* ext)
+{
+    double x[4];
+    int m = 0;
+    if (settle(w, ha, x, quarticRoots(ha.dg, x), ext, m)) return m;
+    settle(w, ha, x, realRoots(ha.dg, 4, x), ext, m);
     return m;
 }
 
@@ -501,14 +518,14 @@ Param crossing(const Walk& w, const HalfAngle& ha, const double* gx, int ngx, co
     // them on the stretch through x = infinity. Polished, it must stay there.
     for (int i = 0; i < ngx; ++i)
         if (lo.x < hi.x ? gx[i] > lo.x && gx[i] < hi.x : gx[i] > lo.x || gx[i] < hi.x) {
-            const Param r = polish(ha.at(gx[i]), g, dg);
-            if (r.between(lo.p, hi.p)) return r;
+            Param r = ha.at(gx[i]);
+            if (polish(r, g, dg) && r.between(lo.p, hi.p)) return r;
         }
     if (lo.x < hi.x) {
         const double vlo = horner(ha.g, 4, lo.x), vhi = horner(ha.g, 4, hi.x);
         if ((vlo < 0) != (vhi < 0) && vlo != 0.0 && vhi != 0.0) {
-            const Param r = polish(ha.at(polyRoot(ha.g, 4, lo.x, hi.x, vlo, vhi)), g, dg);
-            if (r.between(lo.p, hi.p)) return r;
+            Param r = ha.at(polyRoot(ha.g, 4, lo.x, hi.x, vlo, vhi));
+            if (polish(r, g, dg) && r.between(lo.p, hi.p)) return r;
         }
     }
     double a = lo.p.t(), b = hi.p.t();
