@@ -81,7 +81,8 @@ CatalogueStats write_catalogue(const Library& lib, const std::vector<Request>& r
         const Drawing d = lib.draw(r);
         st.draw_seconds += seconds_since(t0);
 
-        Card c{stem, r.entry, sizes_of(r), r.view, static_cast<int>(d.host.elements.size()), d.status, 0, {}};
+        Card c{stem, r.entry, sizes_of(r), record_sizes(d), r.view, static_cast<int>(d.host.elements.size()),
+               d.status, 0, {}};
         c.findings = static_cast<int>(check_drawing(d).size());
         st.drawings++;
         if (d.status != 0) st.failed++;

@@ -43,7 +43,12 @@ struct Drawing {
     std::optional<ArfRecordView> record;  // the dimension record the entry selected
 };
 
-// Short human title: "jarft41l00 50 view 2".
+// The drawn record's sizes: "50", "65/50".
+std::string record_sizes(const Drawing& d);
+// Short human title with the drawn record's sizes: "jarft41l00 50 view 2".
 std::string title_of(const Drawing& d);
+// When the entry drew a record other than the sizes asked for, says which; the
+// selection itself is the entry's.
+std::optional<std::string> substituted_record(const Drawing& d);
 
 }  // namespace arftool

@@ -110,7 +110,7 @@ void write_gallery(std::ostream& out, const std::vector<Card>& cards)
                 << escape(c.stem) << ".svg\" alt=\"" << escape(label) << "\">";
         else
             out << "<a class=\"view\"><div class=\"missing\">" << escape(c.error) << "</div>";
-        out << "<div class=\"meta\"><b>" << escape(c.entry) << "</b>size " << escape(c.sizes) << " &middot; view "
+        out << "<div class=\"meta\"><b>" << escape(c.entry) << "</b>" << (c.sizes == "sample" ? "sample &middot; " : "") << "size " << escape(c.drawn) << " &middot; view "
             << view << " &middot; " << c.elements << " elements";
         if (c.status != 0) out << " &middot; <span class=\"bad\">status " << c.status << "</span>";
         if (c.findings) out << " &middot; <span class=\"bad\">" << c.findings << " check findings</span>";

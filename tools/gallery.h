@@ -12,6 +12,7 @@ struct Card {
     std::string stem;   // the drawing's files are stem.svg and stem.dxf
     std::string entry;
     std::string sizes;  // "50", "50x40" or "sample"
+    std::string drawn;  // the sizes of the record drawn: "50", "65/50"
     int view = 0;
     int elements = 0;
     int status = 0;
