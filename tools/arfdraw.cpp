@@ -228,6 +228,7 @@ int cmd_blocks(const Library& lib, const std::string& out, const std::vector<std
             ++failed;
             continue;
         }
+        if (d.host.elements.empty()) continue;  // a view the host draws itself: nothing to keep
         if (!names.insert(block_name(d)).second) continue;  // a size the table widened to a record already in
         drawings.push_back(std::move(d));
     }
