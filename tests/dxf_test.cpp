@@ -227,7 +227,9 @@ TEST(Dxf, BlockLibraryMatchesSingleDrawings)
     for (const auto& e : got[0]["entities"]) {
         inserts += e["type"] == "INSERT";
         texts += e["type"] == "TEXT";
-        if (e["type"] == "INSERT") EXPECT_TRUE(blocks.contains(e["name"].get<std::string>())) << e["name"];
+        if (e["type"] == "INSERT") {
+            EXPECT_TRUE(blocks.contains(e["name"].get<std::string>())) << e["name"];
+        }
     }
     EXPECT_EQ(inserts, 9);
     EXPECT_EQ(texts, 9);
@@ -243,10 +245,11 @@ TEST(Dxf, BlockLibraryMatchesSingleDrawings)
             EXPECT_EQ(in_block[k]["type"], single[k]["type"]);
             EXPECT_EQ(in_block[k]["layer"], single[k]["layer"]);
             EXPECT_EQ(in_block[k]["linetype"], single[k]["linetype"]);
-            for (const char* key : {"start", "end", "center"})
-                if (single[k].contains(key))
-                    for (int c = 0; c < 2; ++c)
-                        EXPECT_NEAR(in_block[k][key][c].get<double>(), single[k][key][c].get<double>(), 1e-9);
+            for (const char* key : {"start", "end", "center"}) {
+                if (!single[k].contains(key)) continue;
+                for (int c = 0; c < 2; ++c)
+                    EXPECT_NEAR(in_block[k][key][c].get<double>(), single[k][key][c].get<double>(), 1e-9);
+            }
         }
     }
 }

@@ -46,6 +46,7 @@ select{margin-left:4px}
 .card .meta b{display:block}
 .card .files{padding:0 8px 6px}
 .card .bad{color:#b00}
+.card .ok{color:#2a6f2a}
 .card .missing{height:190px;display:flex;align-items:center;justify-content:center;color:#b00;padding:8px}
 </style>
 </head>
@@ -114,6 +115,7 @@ void write_gallery(std::ostream& out, const std::vector<Card>& cards)
             << view << " &middot; " << c.elements << " elements";
         if (c.status != 0) out << " &middot; <span class=\"bad\">status " << c.status << "</span>";
         if (c.findings) out << " &middot; <span class=\"bad\">" << c.findings << " check findings</span>";
+        if (c.intended) out << " &middot; <span class=\"ok\">" << c.intended << " marks as drawn on purpose</span>";
         out << "</div></a>";
         if (c.error.empty()) out << "<div class=\"files\"><a href=\"" << escape(c.stem) << ".dxf\">DXF</a></div>";
         out << "</div>\n";

@@ -16,7 +16,8 @@ struct Card {
     int view = 0;
     int elements = 0;
     int status = 0;
-    int findings = 0;   // what the outline checker found
+    int findings = 0;   // what the outline checker found that the entry did not declare
+    int intended = 0;   // what it found that the entry declared as drawn so on purpose
     std::string error;  // why no files were written, empty when they were
 };
 

@@ -181,6 +181,16 @@ Drawing Library::draw(const Request& r) const
     d.part.view_no = head.view_no;
     d.part.draw_mode = head.draw_mode;
     d.host = arfhost::record();
+    if (auto intended = reinterpret_cast<int (*)(int, int*, int*, const char**)>(sym("arf_intended"))) {
+        const int n = intended(0, nullptr, nullptr, nullptr);
+        for (int i = 0; i < n; ++i) {
+            Declared x{};
+            const char* why = nullptr;
+            intended(i, &x.element, &x.kind, &why);
+            x.reason = why ? why : "";
+            d.declared.push_back(std::move(x));
+        }
+    }
     if (auto last = reinterpret_cast<int (*)(const char*, ArfRecordView*)>(sym("arf_last_record"))) {
         ArfRecordView v{};
         if (last(r.entry.c_str(), &v) == 0) d.record = v;
