@@ -3,24 +3,28 @@
 // options, and prints or saves what the host received.
 //
 // `catalogue` draws every entry and view into a directory with a gallery page;
-// `check` runs the outline checker over one drawing or the catalogue;
-// `golden` compares every drawing with its golden file, or rewrites them.
+// `check` runs the outline checker over one drawing or the catalogue; `blocks`
+// writes a DXF block library; `golden` compares every drawing with its golden
+// file, or rewrites them.
 //
 // Exit codes: 0 drawn (or nothing found); 1 the entry failed, the drawing holds
-// a value the format cannot carry, or the checker found something; 2 bad
-// command line or unwritable output.
+// a value the format cannot carry, or the checker found something the entry did
+// not declare; 2 bad command line or unwritable output.
 #include <CLI/CLI.hpp>
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <iostream>
+#include <set>
 #include <sstream>
 
 #include "catalogue.h"
 #include "check.h"
 #include "golden.h"
+#include "names.h"
 #include "output.h"
 #include "runner.h"
 #include "writer.h"
@@ -68,13 +72,22 @@ std::string views_text(unsigned mask)
     return s.empty() ? "none" : s;
 }
 
+std::string sizes_text(const std::vector<std::array<int, 2>>& keys)
+{
+    std::string s;
+    for (const auto& k : keys)
+        s += (s.empty() ? "" : ",") + std::to_string(k[0]) + (k[1] ? "/" + std::to_string(k[1]) : "");
+    return s.empty() ? "free" : s;
+}
+
 int cmd_list(const Library& lib)
 {
     for (const std::string& e : lib.entries()) {
         const auto s = lib.sample_sizes(e);
-        std::cout << e << "  views " << views_text(lib.view_mask(e)) << "  sample " << s[0];
+        std::cout << e << "  " << plain_name(e) << "  views " << views_text(lib.view_mask(e)) << "  sample "
+                  << s[0];
         if (s[1]) std::cout << '/' << s[1];
-        std::cout << '\n';
+        std::cout << "  sizes " << sizes_text(lib.table_keys(e)) << '\n';
     }
     return 0;
 }
@@ -82,13 +95,23 @@ int cmd_list(const Library& lib)
 int cmd_draw(const Library& lib, Request req, const std::string& format_opt, const std::string& out)
 {
     if (!lib.has_entry(req.entry)) throw UsageError("unknown entry '" + req.entry + "' (see arfdraw list)");
+    const bool to_file = !out.empty() && out != "-";
+    const std::string by_name = to_file ? format_of_path(out) : std::string{};
     std::string format = format_opt;
-    if (format.empty()) format = out.empty() || out == "-" ? "json" : format_of_path(out);
-    if (format.empty()) throw UsageError("cannot tell the format of '" + out + "'; give --format");
+    if (!format.empty()) {
+        format = format_named(format_opt);
+        if (format.empty()) throw UsageError("unknown format '" + format_opt + "' (" + format_names() + ")");
+        // A file whose name says one format and whose contents are another misleads every reader.
+        if (!by_name.empty() && by_name != format)
+            throw UsageError("--format " + format + " contradicts the " + by_name + " file name '" + out + "'");
+    } else {
+        format = to_file ? by_name : "json";
+        if (format.empty()) throw UsageError("cannot tell the format of '" + out + "'; give --format");
+    }
     const auto writer = make_writer(format);
-    if (!writer) throw UsageError("unknown format '" + format + "' (" + format_names() + ")");
 
     const Drawing d = lib.draw(req);
+    if (const auto note = substituted_record(d)) std::cerr << "arfdraw: note: " << *note << '\n';
     int rc = d.status != 0 ? 1 : 0;
     try {
         if (out.empty() || out == "-") {
@@ -192,6 +215,38 @@ int cmd_catalogue(const Library& lib, const std::string& dir, bool all)
     return st.failed || st.unwritable ? 1 : 0;
 }
 
+int cmd_blocks(const Library& lib, const std::string& out, const std::vector<std::string>& entries, bool all)
+{
+    for (const std::string& e : entries)
+        if (!lib.has_entry(e)) throw UsageError("unknown entry '" + e + "' (see arfdraw list)");
+    std::vector<Drawing> drawings;
+    std::set<std::string> names;
+    int failed = 0;
+    for (const Request& r : catalogue_requests(lib, all)) {
+        if (r.sample) continue;  // the same record as a sized drawing: one block is enough
+        if (!entries.empty() && std::find(entries.begin(), entries.end(), r.entry) == entries.end()) continue;
+        Drawing d = lib.draw(r);
+        if (d.status != 0) {
+            std::cerr << "arfdraw: " << title_of(d) << " returned " << d.status << "; left out\n";
+            ++failed;
+            continue;
+        }
+        if (d.host.elements.empty()) continue;  // a view the host draws itself: nothing to keep
+        if (!names.insert(block_name(d)).second) continue;  // a size the table widened to a record already in
+        drawings.push_back(std::move(d));
+    }
+    try {
+        write_file_atomically(out, [&](std::ostream& o) { write_dxf_blocks(o, drawings); });
+    } catch (const std::runtime_error& e) {
+        const std::string msg = e.what();
+        if (msg.rfind("cannot write", 0) == 0) throw UsageError(msg);
+        std::cerr << "arfdraw: blocks: " << msg << '\n';
+        return 1;
+    }
+    std::cout << "blocks: " << drawings.size() << " blocks in " << out << '\n';
+    return failed ? 1 : 0;
+}
+
 int cmd_check(const Library& lib, const std::vector<Request>& reqs)
 {
     std::vector<Checked> all;
@@ -199,7 +254,7 @@ int cmd_check(const Library& lib, const std::vector<Request>& reqs)
     for (const Request& r : reqs) {
         const Drawing d = lib.draw(r);
         all.push_back({r.entry, title_of(d), stem_of(r), check_drawing(d)});
-        found = found || !all.back().findings.empty();
+        found = found || undeclared(all.back().findings) > 0;
     }
     std::cout << check_summary(all);
     return found ? 1 : 0;
@@ -252,6 +307,7 @@ int main(int argc, char** argv)
 {
     CLI::App app{"arfdraw: draw socket-ended pipe fittings through the fitting library, as the CAD host would"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", "arfdraw " ARF_VERSION);
     std::string library;
     app.add_option("--library", library, "drawing library to load (default: $ARF_LIBRARY or the built one)");
 
@@ -272,6 +328,15 @@ int main(int argc, char** argv)
     cat->add_option("--out", cat_dir, "directory to write into (created if need be)")->required();
     cat->add_flag("--all", cat_all, "every record of every table, not only the sample sizes");
 
+    std::string blocks_out;
+    std::vector<std::string> blocks_entries;
+    bool blocks_all = false;
+    CLI::App* blocks = app.add_subcommand(
+        "blocks", "write a DXF block library: one block per entry, record and view code, inserted on a sheet");
+    blocks->add_option("--out", blocks_out, "DXF file to write")->required();
+    blocks->add_option("entries", blocks_entries, "entries to include (default: every entry that draws)");
+    blocks->add_flag("--all", blocks_all, "every record of every table, not only the sample sizes");
+
     DrawOptions check_opts;
     bool check_all = false;
     CLI::App* check = app.add_subcommand(
@@ -290,9 +355,13 @@ int main(int argc, char** argv)
     try {
         app.parse(argc, argv);
         const Library lib(library);
+        if (lib.entries().empty())
+            throw UsageError("the library " + (library.empty() ? default_library_path() : library) +
+                             " exports no fitting entry");
         if (app.got_subcommand("list")) return cmd_list(lib);
         if (app.got_subcommand("catalogue")) return cmd_catalogue(lib, cat_dir, cat_all);
         if (app.got_subcommand("golden")) return cmd_golden(lib, golden_dir, golden_update);
+        if (app.got_subcommand("blocks")) return cmd_blocks(lib, blocks_out, blocks_entries, blocks_all);
         if (app.got_subcommand("check")) {
             if (check_opts.req.entry.empty()) return cmd_check(lib, catalogue_requests(lib, check_all));
             if (check_all) throw UsageError("check takes an entry or --all, not both");
@@ -307,6 +376,8 @@ int main(int argc, char** argv)
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         std::string msg = e.what();

@@ -81,8 +81,11 @@ CatalogueStats write_catalogue(const Library& lib, const std::vector<Request>& r
         const Drawing d = lib.draw(r);
         st.draw_seconds += seconds_since(t0);
 
-        Card c{stem, r.entry, sizes_of(r), r.view, static_cast<int>(d.host.elements.size()), d.status, 0, {}};
-        c.findings = static_cast<int>(check_drawing(d).size());
+        Card c{stem, r.entry, sizes_of(r), record_sizes(d), r.view, static_cast<int>(d.host.elements.size()),
+               d.status, 0, 0, {}};
+        const auto found = check_drawing(d);
+        c.findings = undeclared(found);
+        c.intended = static_cast<int>(found.size()) - c.findings;
         st.drawings++;
         if (d.status != 0) st.failed++;
         if (c.findings) st.flagged++;

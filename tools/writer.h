@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "drawing.h"
 
@@ -22,6 +23,8 @@ public:
     virtual void write(std::ostream& out, const Drawing& d) const = 0;
 };
 
+// The format's own name for a name given in any case ("DXF" -> "dxf"), empty when unknown.
+std::string format_named(std::string_view format);
 // Null for an unknown format name.
 std::unique_ptr<Writer> make_writer(std::string_view format);
 // The format a file name asks for by its extension, empty when none matches.
@@ -31,6 +34,12 @@ std::string format_names();
 
 // One element as the JSON format writes it: form, code, style, pen and geo, in that order.
 nlohmann::ordered_json element_json(const arfhost::Element& e);
+// A DXF block library: one BLOCK per drawing, named by block_name, base point at the
+// fitting's local origin, on the layers and line types of single drawings; model space
+// inserts every block on a square grid with its title under it. Names must be unique.
+void write_dxf_blocks(std::ostream& out, const std::vector<Drawing>& drawings);
+// "JARFT41L00_100_V6", "JARFT42S00_100X50_V2": entry, the drawn record's sizes, view.
+std::string block_name(const Drawing& d);
 
 // Throws std::runtime_error naming the first element with a non-finite value.
 void require_finite(const Drawing& d);
