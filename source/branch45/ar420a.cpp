@@ -1,7 +1,6 @@
 // 45-degree branch, run and branch below 150: views 1 to 7. The run lies on
 // the y axis (end 1 at y = -d10, its socket towards +y), the branch leaves the
 // origin at 45 degrees; zahyoar1 places both sockets.
-#include <algorithm>
 #include <cmath>
 
 #include "hidden.h"
@@ -274,19 +273,24 @@ constexpr PairGroup kPairs3[] = {
     {125, 50, 7}, {100, 65, 8},  {125, 65, 8},  {100, 80, 9},  {125, 80, 9},  {125, 100, 9}, {125, 40, 10},
 };
 
-// The run cuts of a group. Where a line misses its rim the unclipped end stays.
+// The run cuts of a group. Where a side line misses its rim the unclipped end
+// stays; where a line across the run misses it, the line is not covered and
+// its two pieces meet in the middle.
 void cut_run(tagRPT* P, const View34& v, unsigned cuts)
 {
     auto on = [](const tagRSEG& l, const tagRELL& e, tagRPT keep) { return cross(l, e, {keep, keep}); };
+    const tagRPT step_mid = mid(P[6], P[9]);
     if (cuts & kFlatByEnd) P[5] = smaller_x(on(line(P[5], P[6]), v.ee, P[5])), P[10] = flip_x(P[5]);
-    if (cuts & kFaceByEnd) P[38] = smaller_x(on(line(P[6], P[9]), v.ee, P[6])), P[39] = flip_x(P[38]);
+    if (cuts & kFaceByEnd) P[38] = smaller_x(on(line(P[6], P[9]), v.ee, step_mid)), P[39] = flip_x(P[38]);
     if (cuts & kTaperByEnd) P[4] = larger_y(on(line(P[4], P[5]), v.ee, P[4])), P[35] = flip_x(P[4]);
     if (cuts & kMidByEnd) P[3] = smaller_x(on(line(P[3], P[4]), v.ee, P[3])), P[36] = flip_x(P[3]);
     if (cuts & kMidByBranch) P[3] = cross(line(P[3], P[4]), line(P[16], P[17]), P[3]), P[36] = flip_x(P[3]);
     if (cuts & kPipeByOuter) P[2] = smaller_y(on(line(P[1], P[44]), v.eb, P[44])), P[37] = flip_x(P[2]);
-    if (cuts & kStepByEnd) P[42] = smaller_x(on(line(P[6], P[9]), v.ee, P[6])), P[43] = flip_x(P[42]);
-    if (cuts & kMarkByEnd) P[40] = smaller_x(on(line(P[31], P[32]), v.ee, P[31])), P[41] = flip_x(P[40]);
-    if (cuts & kEntryByOuter) P[46] = smaller_x(on(line(P[44], P[45]), v.eb, P[44])), P[47] = flip_x(P[46]);
+    if (cuts & kStepByEnd) P[42] = smaller_x(on(line(P[6], P[9]), v.ee, step_mid)), P[43] = flip_x(P[42]);
+    if (cuts & kMarkByEnd)
+        P[40] = smaller_x(on(line(P[31], P[32]), v.ee, mid(P[31], P[32]))), P[41] = flip_x(P[40]);
+    if (cuts & kEntryByOuter)
+        P[46] = smaller_x(on(line(P[44], P[45]), v.eb, mid(P[44], P[45]))), P[47] = flip_x(P[46]);
 }
 
 int view3(BZI_WRT_PRM* w, const B* b)
@@ -471,8 +475,7 @@ int ar420a_v6(BZI_WRT_PRM* w, const B* b)
         c.add(v.up);
         for (int n = 71; n <= 80; ++n) c.add(Z[n]);
         c.add(v.low);
-        c.add_arc(v.root, v.up, v.low, 8);
-        std::reverse(c.p + 12, c.p + c.n);
+        c.add_arc(v.root, v.up, v.low, 8, true);
     } else {
         for (const tagRPT& q : v.run) c.add(q);
     }

@@ -55,15 +55,30 @@ int runs(const Cover& c, const double* t, int n, At at, Put put)
     return open >= 0 ? put(t[open], t[n - 1]) : 0;
 }
 
+// Whether the edge from p[j] to p[j + 1] is a chord of the cover's curved stretch.
+bool on_arc(const Cover& c, int j)
+{
+    if (c.first < 0) return false;
+    const int lo = (c.first + c.n) % c.n;
+    const int steps = c.last - c.first;
+    return ((j - lo) % c.n + c.n) % c.n < steps;
+}
+
 }  // namespace
 
-void Cover::add_arc(const tagRELL& e, tagRPT s, tagRPT t, int steps)
+void Cover::add_arc(const tagRELL& e, tagRPT s, tagRPT t, int steps, bool backwards)
 {
     const Frame f(e);
     const double t0 = f.param(s);
     double t1 = f.param(t);
     if (t1 <= t0) t1 += 2 * kPi;
-    for (int i = 1; i < steps; ++i) add(f.at(t0 + (t1 - t0) * i / steps));
+    arc = e;
+    first = n - 1;  // the stretch starts at the point before it
+    for (int i = 1; i < steps; ++i) {
+        const int k = backwards ? steps - i : i;
+        add(f.at(t0 + (t1 - t0) * k / steps));
+    }
+    last = n;  // and ends at the point after it
 }
 
 bool covers(const Cover& c, tagRPT q)
@@ -83,16 +98,45 @@ int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b)
     t[n++] = 0;
     const tagRPT d = b - a;
     for (int i = 0, j = c.n - 1; i < c.n; j = i++) {
+        if (on_arc(c, j)) continue;
         const tagRPT p = c.p[j], e = c.p[i] - c.p[j];
         const double den = cross2(d, e);
         if (std::fabs(den) < 1e-12) continue;  // parallel: no single crossing
         const double s = cross2(p - a, e) / den, u = cross2(p - a, d) / den;
         if (s > 0 && s < 1 && u >= 0 && u <= 1) t[n++] = s;
     }
+    if (c.first >= 0) {
+        // The curved stretch: crossings on the curve, within the stretch.
+        const Frame f(c.arc);
+        const int lo = (c.first + c.n) % c.n, hi = c.last % c.n;
+        double ta = f.param(c.p[lo]), tb = f.param(c.p[hi]);
+        bool ccw = true;  // the stretch may be walked either way round
+        {
+            double tm = f.param(c.p[(lo + 1) % c.n]);
+            double x = tm, y = tb;
+            while (x <= ta) x += 2 * kPi;
+            while (y <= ta) y += 2 * kPi;
+            ccw = x < y;
+        }
+        if (!ccw) std::swap(ta, tb);
+        while (tb <= ta) tb += 2 * kPi;
+        const tagRPT p = f.unit(a), q = f.unit(b) - f.unit(a);
+        const double A = q.x * q.x + q.y * q.y, B = p.x * q.x + p.y * q.y, C = p.x * p.x + p.y * p.y - 1;
+        const double disc = B * B - A * C;
+        if (A > 1e-24 && disc > 0)
+            for (double sign : {-1.0, 1.0}) {
+                const double u = (-B + sign * std::sqrt(disc)) / A;
+                double ang = std::atan2(p.y + u * q.y, p.x + u * q.x);
+                while (ang <= ta) ang += 2 * kPi;
+                if (u > 0 && u < 1 && ang < tb && n < kMaxCuts - 1) t[n++] = u;
+            }
+    }
     t[n++] = 1;
     std::sort(t + 1, t + n - 1);
     auto at = [&](double s) { return s <= 0 ? a : s >= 1 ? b : a + s * d; };
-    return runs(c, t, n, at, [&](double s0, double s1) { return o.seg(at(s0), at(s1)); });
+    return runs(c, t, n, at, [&](double s0, double s1) {
+        return dist(at(s0), at(s1)) < 1e-5 ? 0 : o.seg(at(s0), at(s1));
+    });
 }
 
 int earc_outside(Out& o, const Cover& c, const tagRELL& e, tagRPT s, tagRPT t)
@@ -121,5 +165,8 @@ int earc_outside(Out& o, const Cover& c, const tagRELL& e, tagRPT s, tagRPT t)
     cut[n++] = t1;
     std::sort(cut + 1, cut + n - 1);
     auto at = [&](double a) { return a <= t0 ? s : a >= t1 ? t : f.at(a); };
-    return runs(c, cut, n, at, [&](double a0, double a1) { return o.earc(e, at(a0), at(a1)); });
+    // A sliver left where the arc only grazes the cover is no piece.
+    return runs(c, cut, n, at, [&](double a0, double a1) {
+        return a1 - a0 < kPi && dist(at(a0), at(a1)) < 1e-5 ? 0 : o.earc(e, at(a0), at(a1));
+    });
 }

@@ -13,14 +13,20 @@ struct Cover {
     static constexpr int kMax = 48;
     tagRPT p[kMax];
     int n = 0;
+    // One curved stretch, p[first..last] points on arc (first < last): a
+    // segment's crossings with it are taken on the curve itself, so a trimmed
+    // end lies on the element drawn there.
+    tagRELL arc{};
+    int first = -1, last = -1;
 
     void add(tagRPT q)
     {
         if (n < kMax) p[n++] = q;
     }
-    // Points along the elliptic arc of e from s to t (counter-clockwise),
-    // both ends excluded.
-    void add_arc(const tagRELL& e, tagRPT s, tagRPT t, int steps);
+    // The elliptic arc of e from s to t (counter-clockwise) as the next
+    // stretch of the outline, walked from t back to s when 'backwards';
+    // s and t themselves are not added.
+    void add_arc(const tagRELL& e, tagRPT s, tagRPT t, int steps, bool backwards = false);
 };
 
 // Whether q lies inside the cover (even-odd rule).
