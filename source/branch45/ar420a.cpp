@@ -452,20 +452,9 @@ int ar420a_v6(BZI_WRT_PRM* w, const B* b)
     v.mark[0] = P[83], v.mark[1] = P[84];
     if (zahyoar1(33, 0, b)) return 1;
     v.e = branch_rims(Z, b, kRot6);
-    v.pipe_whole = b->branch_size == 50 || b->branch_size == 125;
-    v.mid_whole = b->branch_size == 100 || b->branch_size == 125;
     root_rim(v, Z, b);
-    // Where the branch's side lines pass under its next larger rim (a miss
-    // keeps the unclipped end); for branch 100 and 125 the middle step's
-    // line runs on to the outer rim, for 50 and 125 the pipe line to the
-    // middle rim.
-    auto under = [](tagRPT a, tagRPT c, const tagRELL& e, tagRPT keep) {
-        return smaller_y(cross(line(a, c), e, {keep, keep}), Tie::first);
-    };
-    P[50] = v.mid_whole ? under(Z[72], Z[73], v.e.o, Z[73]) : under(Z[74], Z[73], v.e.o, Z[74]);
-    P[51] = v.mid_whole ? under(Z[79], Z[78], v.e.o, Z[78]) : under(Z[77], Z[78], v.e.o, Z[77]);
-    P[52] = v.pipe_whole ? under(Z[70], Z[71], v.e.m0, Z[71]) : under(Z[72], Z[71], v.e.m0, Z[72]);
-    P[53] = v.pipe_whole ? under(Z[81], Z[80], v.e.m0, Z[80]) : under(Z[79], Z[80], v.e.m0, Z[79]);
+    const StepCuts cuts = step_cuts(P, b, v.e);
+    v.pipe_whole = cuts.pipe_whole, v.mid_whole = cuts.mid_whole;
     const bool front = view_no(w) == 6;
 
     // The front part's outline: the branch (from its root rim, round the end

@@ -181,20 +181,13 @@ int ar420h_v10(BZI_WRT_PRM* w, const B* b)
     P[56] = {-r2, k * (b->d5 - b->d4) - std::sqrt((mid * mid - r2 * r2) * 0.5)};
     P[57] = flip_x(P[56]);
     if (zahyoar1(34, 0, b)) return 1;
-    const V10 v = {run_rims(b), branch_rims(Z, b, kRot10), b->branch_size == 50 || b->branch_size == 125,
-                   b->branch_size == 100 || b->branch_size == 125};
-    // The crotches on the run's right pipe line, and where the branch's side
-    // lines pass under its next larger rim (a miss keeps the unclipped end).
+    const BranchRims e = branch_rims(Z, b, kRot10);
+    const StepCuts cuts = step_cuts(P, b, e);
+    const V10 v = {run_rims(b), e, cuts.pipe_whole, cuts.mid_whole};
+    // The crotches on the run's right pipe line.
     const tagRSEG right = line(P[13], P[30]);
     P[14] = cross(right, line(Z[70], Z[71]), P[13]);
     P[29] = cross(right, line(Z[80], Z[81]), P[30]);
-    auto under = [](tagRPT a, tagRPT c, const tagRELL& e, tagRPT keep) {
-        return smaller_y(cross(line(a, c), e, {keep, keep}), Tie::first);
-    };
-    P[50] = v.mid_whole ? under(Z[72], Z[73], v.e.o, Z[73]) : under(Z[74], Z[73], v.e.o, Z[74]);
-    P[51] = v.mid_whole ? under(Z[79], Z[78], v.e.o, Z[78]) : under(Z[77], Z[78], v.e.o, Z[77]);
-    P[52] = v.pipe_whole ? under(Z[70], Z[71], v.e.m0, Z[71]) : under(Z[72], Z[71], v.e.m0, Z[72]);
-    P[53] = v.pipe_whole ? under(Z[81], Z[80], v.e.m0, Z[80]) : under(Z[79], Z[80], v.e.m0, Z[79]);
     const tagRELL end1 = flat_rim(-k * b->d10, r2), end2 = flat_rim(k * b->d5, r1);
 
     Out o(w);

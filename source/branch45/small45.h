@@ -72,4 +72,28 @@ inline BranchRims branch_rims(const tagRPT* Z, const ARF_SIZE2* b, double rot)
             axis_rim(Z[93], mid, rot),  axis_rim(Z[94], outer, rot), axis_rim(Z[95], outer, rot)};
 }
 
+// The turned branch (data[70..95] after zahyoar1 mode 33 or 34): where its
+// side lines pass under the next larger rim, into P50 and P51 (the middle
+// step's lines under the outer rim) and P52 and P53 (the pipe end step's
+// under the middle rim), each the crossing with the smaller y (the first on
+// a tie); a miss keeps the unclipped end. Branch 100 and 125: the middle
+// step's flat lines run on to the outer rim; 50 and 125: the pipe lines run
+// on to the middle rim.
+struct StepCuts {
+    bool pipe_whole, mid_whole;
+};
+inline StepCuts step_cuts(tagRPT* P, const ARF_SIZE2* b, const BranchRims& e)
+{
+    const StepCuts s = {b->branch_size == 50 || b->branch_size == 125, b->branch_size == 100 || b->branch_size == 125};
+    const tagRPT* Z = P;
+    auto under = [](tagRPT a, tagRPT c, const tagRELL& r, tagRPT keep) {
+        return smaller_y(cross(line(a, c), r, {keep, keep}), Tie::first);
+    };
+    P[50] = s.mid_whole ? under(Z[72], Z[73], e.o, Z[73]) : under(Z[74], Z[73], e.o, Z[74]);
+    P[51] = s.mid_whole ? under(Z[79], Z[78], e.o, Z[78]) : under(Z[77], Z[78], e.o, Z[77]);
+    P[52] = s.pipe_whole ? under(Z[70], Z[71], e.m0, Z[71]) : under(Z[72], Z[71], e.m0, Z[72]);
+    P[53] = s.pipe_whole ? under(Z[81], Z[80], e.m0, Z[80]) : under(Z[79], Z[80], e.m0, Z[79]);
+    return s;
+}
+
 }  // namespace small45
