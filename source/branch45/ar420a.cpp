@@ -457,12 +457,27 @@ int ar420a_v6(BZI_WRT_PRM* w, const B* b)
     v.pipe_whole = cuts.pipe_whole, v.mid_whole = cuts.mid_whole;
     const bool front = view_no(w) == 6;
 
-    // The front part's outline: the branch (from its root rim, round the end
-    // face's chord) in view 6, the run in view 7.
+    // The front part's outline: in view 6 the branch, from its root rim up
+    // its side lines and along the rims where those pass under them, round
+    // the end face's outer half and back; in view 7 the run.
     Cover c;
     if (front) {
         c.add(v.up);
-        for (int n = 71; n <= 80; ++n) c.add(Z[n]);
+        if (!v.pipe_whole) c.add(Z[71]);
+        c.add(P[52]);
+        c.add_short_arc(v.e.m0, Z[72], 4);
+        if (!v.mid_whole) c.add(Z[73]);
+        c.add(P[50]);
+        c.add_short_arc(v.e.o, Z[74], 4);
+        c.add(Z[75]);
+        c.add_arc(v.e.e, Z[76], Z[75], 8, true);
+        c.add(Z[76]);
+        c.add(Z[77]);
+        c.add_short_arc(v.e.o, P[51], 4);
+        if (!v.mid_whole) c.add(Z[78]);
+        c.add(Z[79]);
+        c.add_short_arc(v.e.m0, P[53], 4);
+        if (!v.pipe_whole) c.add(Z[80]);
         c.add(v.low);
         c.add_arc(v.root, v.up, v.low, 8, true);
     } else {

@@ -55,13 +55,14 @@ int runs(const Cover& c, const double* t, int n, At at, Put put)
     return open >= 0 ? put(t[open], t[n - 1]) : 0;
 }
 
-// Whether the edge from p[j] to p[j + 1] is a chord of the cover's curved stretch.
+// Whether the edge from p[j] to p[j + 1] is a chord of a curved stretch.
 bool on_arc(const Cover& c, int j)
 {
-    if (c.first < 0) return false;
-    const int lo = (c.first + c.n) % c.n;
-    const int steps = c.last - c.first;
-    return ((j - lo) % c.n + c.n) % c.n < steps;
+    for (int a = 0; a < c.n_arcs; ++a) {
+        const int lo = (c.arcs[a].first + c.n) % c.n, steps = c.arcs[a].last - c.arcs[a].first;
+        if (((j - lo) % c.n + c.n) % c.n < steps) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -72,13 +73,24 @@ void Cover::add_arc(const tagRELL& e, tagRPT s, tagRPT t, int steps, bool backwa
     const double t0 = f.param(s);
     double t1 = f.param(t);
     if (t1 <= t0) t1 += 2 * kPi;
-    arc = e;
-    first = n - 1;  // the stretch starts at the point before it
+    const int from = n - 1;  // the stretch starts at the point before it
     for (int i = 1; i < steps; ++i) {
         const int k = backwards ? steps - i : i;
         add(f.at(t0 + (t1 - t0) * k / steps));
     }
-    last = n;  // and ends at the point after it
+    if (n_arcs < kMaxArcs) arcs[n_arcs++] = {e, from, n};  // and ends at the point after it
+}
+
+void Cover::add_short_arc(const tagRELL& e, tagRPT to, int steps)
+{
+    const tagRPT from = p[n - 1];
+    const Frame f(e);
+    const double t0 = f.param(from);
+    double t1 = f.param(to);
+    if (t1 <= t0) t1 += 2 * kPi;
+    if (t1 - t0 <= kPi) add_arc(e, from, to, steps);
+    else add_arc(e, to, from, steps, true);
+    add(to);
 }
 
 bool covers(const Cover& c, tagRPT q)
@@ -105,31 +117,28 @@ int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b)
         const double s = cross2(p - a, e) / den, u = cross2(p - a, d) / den;
         if (s > 0 && s < 1 && u >= 0 && u <= 1) t[n++] = s;
     }
-    if (c.first >= 0) {
-        // The curved stretch: crossings on the curve, within the stretch.
-        const Frame f(c.arc);
-        const int lo = (c.first + c.n) % c.n, hi = c.last % c.n;
+    for (int k = 0; k < c.n_arcs; ++k) {
+        // A curved stretch: crossings on the curve, within the stretch.
+        const Cover::Stretch& st = c.arcs[k];
+        const Frame f(st.e);
+        const int lo = (st.first + c.n) % c.n, hi = st.last % c.n;
         double ta = f.param(c.p[lo]), tb = f.param(c.p[hi]);
-        bool ccw = true;  // the stretch may be walked either way round
-        {
-            double tm = f.param(c.p[(lo + 1) % c.n]);
-            double x = tm, y = tb;
-            while (x <= ta) x += 2 * kPi;
-            while (y <= ta) y += 2 * kPi;
-            ccw = x < y;
-        }
-        if (!ccw) std::swap(ta, tb);
+        double tm = f.param(c.p[(lo + 1) % c.n]);
+        while (tm <= ta) tm += 2 * kPi;
+        double tbb = tb;
+        while (tbb <= ta) tbb += 2 * kPi;
+        if (tm > tbb) std::swap(ta, tb);  // walked clockwise
         while (tb <= ta) tb += 2 * kPi;
         const tagRPT p = f.unit(a), q = f.unit(b) - f.unit(a);
         const double A = q.x * q.x + q.y * q.y, B = p.x * q.x + p.y * q.y, C = p.x * p.x + p.y * p.y - 1;
         const double disc = B * B - A * C;
-        if (A > 1e-24 && disc > 0)
-            for (double sign : {-1.0, 1.0}) {
-                const double u = (-B + sign * std::sqrt(disc)) / A;
-                double ang = std::atan2(p.y + u * q.y, p.x + u * q.x);
-                while (ang <= ta) ang += 2 * kPi;
-                if (u > 0 && u < 1 && ang < tb && n < kMaxCuts - 1) t[n++] = u;
-            }
+        if (A < 1e-24 || disc <= 0) continue;
+        for (double sign : {-1.0, 1.0}) {
+            const double u = (-B + sign * std::sqrt(disc)) / A;
+            double ang = std::atan2(p.y + u * q.y, p.x + u * q.x);
+            while (ang <= ta) ang += 2 * kPi;
+            if (u > 0 && u < 1 && ang < tb && n < kMaxCuts - 1) t[n++] = u;
+        }
     }
     t[n++] = 1;
     std::sort(t + 1, t + n - 1);

@@ -13,20 +13,28 @@ struct Cover {
     static constexpr int kMax = 48;
     tagRPT p[kMax];
     int n = 0;
-    // One curved stretch, p[first..last] points on arc (first < last): a
-    // segment's crossings with it are taken on the curve itself, so a trimmed
-    // end lies on the element drawn there.
-    tagRELL arc{};
-    int first = -1, last = -1;
+    // Curved stretches: p[first..last] are points on the ellipse e, walked
+    // from first to last (indices past the end wrap to the start). A
+    // segment's crossings with a stretch are taken on the curve itself, so a
+    // trimmed end lies on the element drawn there.
+    struct Stretch {
+        tagRELL e;
+        int first, last;
+    };
+    static constexpr int kMaxArcs = 8;
+    Stretch arcs[kMaxArcs];
+    int n_arcs = 0;
 
     void add(tagRPT q)
     {
         if (n < kMax) p[n++] = q;
     }
     // The elliptic arc of e from s to t (counter-clockwise) as the next
-    // stretch of the outline, walked from t back to s when 'backwards';
-    // s and t themselves are not added.
+    // stretch of the outline, walked from t back to s when 'backwards'; s and
+    // t themselves are not added.
     void add_arc(const tagRELL& e, tagRPT s, tagRPT t, int steps, bool backwards = false);
+    // The shorter way along e from the last point added to 'to', then 'to'.
+    void add_short_arc(const tagRELL& e, tagRPT to, int steps);
 };
 
 // Whether q lies inside the cover (even-odd rule).
