@@ -8,14 +8,10 @@
 
 using namespace small45;
 
-namespace {
-
 using B = ARF_SIZE2;
 
 // ---------------------------------------------------------------------------
 // View 1: the fitting in its own plane.
-
-}  // namespace
 
 int ar420a(BZI_WRT_PRM* w, const B* b)
 {
@@ -62,6 +58,7 @@ namespace {
 // from its bottom to its top.
 tagRELL branch_rim(double cx, double r) { return slant_rim(cx, r, k); }
 int far_half(Out& o, double cx, double r) { return o.earc(branch_rim(cx, r), pt(cx, -r), pt(cx, r)); }
+// And its half towards the run, from its top to its bottom.
 int near_half(Out& o, double cx, double r) { return o.earc(branch_rim(cx, r), pt(cx, r), pt(cx, -r)); }
 
 // View 2 faces the run's socket end: the branch's pipe lines start on the run
