@@ -55,16 +55,6 @@ int runs(const Cover& c, const double* t, int n, At at, Put put)
     return open >= 0 ? put(t[open], t[n - 1]) : 0;
 }
 
-// Whether the edge from p[j] to p[j + 1] is a chord of a curved stretch.
-bool on_arc(const Cover& c, int j)
-{
-    for (int a = 0; a < c.n_arcs; ++a) {
-        const int lo = (c.arcs[a].first + c.n) % c.n, steps = c.arcs[a].last - c.arcs[a].first;
-        if (((j - lo) % c.n + c.n) % c.n < steps) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 void Cover::add_arc(const tagRELL& e, tagRPT s, tagRPT t, int steps, bool backwards)
@@ -78,7 +68,8 @@ void Cover::add_arc(const tagRELL& e, tagRPT s, tagRPT t, int steps, bool backwa
         const int k = backwards ? steps - i : i;
         add(f.at(t0 + (t1 - t0) * k / steps));
     }
-    if (n_arcs < kMaxArcs) arcs[n_arcs++] = {e, from, n};  // and ends at the point after it
+    for (int j = from < 0 ? 0 : from; j < n; ++j) chord[j] = true;  // up to the point after it
+    if (n_arcs < kMaxArcs) arcs[n_arcs++] = {e, t0, t1};
 }
 
 void Cover::add_short_arc(const tagRELL& e, tagRPT to, int steps)
@@ -110,7 +101,7 @@ int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b)
     t[n++] = 0;
     const tagRPT d = b - a;
     for (int i = 0, j = c.n - 1; i < c.n; j = i++) {
-        if (on_arc(c, j)) continue;
+        if (c.chord[j]) continue;
         const tagRPT p = c.p[j], e = c.p[i] - c.p[j];
         const double den = cross2(d, e);
         if (std::fabs(den) < 1e-12) continue;  // parallel: no single crossing
@@ -121,14 +112,7 @@ int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b)
         // A curved stretch: crossings on the curve, within the stretch.
         const Cover::Stretch& st = c.arcs[k];
         const Frame f(st.e);
-        const int lo = (st.first + c.n) % c.n, hi = st.last % c.n;
-        double ta = f.param(c.p[lo]), tb = f.param(c.p[hi]);
-        double tm = f.param(c.p[(lo + 1) % c.n]);
-        while (tm <= ta) tm += 2 * kPi;
-        double tbb = tb;
-        while (tbb <= ta) tbb += 2 * kPi;
-        if (tm > tbb) std::swap(ta, tb);  // walked clockwise
-        while (tb <= ta) tb += 2 * kPi;
+        const double ta = st.ta, tb = st.tb;
         const tagRPT p = f.unit(a), q = f.unit(b) - f.unit(a);
         const double A = q.x * q.x + q.y * q.y, B = p.x * q.x + p.y * q.y, C = p.x * p.x + p.y * p.y - 1;
         const double disc = B * B - A * C;

@@ -13,17 +13,18 @@ struct Cover {
     static constexpr int kMax = 48;
     tagRPT p[kMax];
     int n = 0;
-    // Curved stretches: p[first..last] are points on the ellipse e, walked
-    // from first to last (indices past the end wrap to the start). A
+    // Curved stretches: the edges from p[j] with chord[j] set are chords of
+    // the ellipse e between parameters ta and tb (counter-clockwise). A
     // segment's crossings with a stretch are taken on the curve itself, so a
     // trimmed end lies on the element drawn there.
     struct Stretch {
         tagRELL e;
-        int first, last;
+        double ta, tb;
     };
     static constexpr int kMaxArcs = 8;
     Stretch arcs[kMaxArcs];
     int n_arcs = 0;
+    bool chord[kMax] = {};
 
     void add(tagRPT q)
     {
