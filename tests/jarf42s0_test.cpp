@@ -110,11 +110,23 @@ int listed_count(const Pair& p, int view)
     }
 }
 
-// Element counts of the views this family designs itself.
+// Element counts of the views this family designs itself, and how each shows
+// the ends: view 6 the branch end face whole (outer and inner ellipse), view 7
+// from behind (an arc), view 12 edge-on (one segment) with end 1 whole (two
+// ellipses) and the run socket's end as the near half beside the branch (and
+// above it, where the rim rises over the branch's end face).
 struct Range {
     int view, lo, hi;
+    int end3, end1, end2, end2_hi;  // elements coded 1522, 1520, 1521
 };
-constexpr Range kDesigned[] = {{6, 24, 36}, {7, 25, 33}, {12, 37, 44}};
+constexpr Range kDesigned[] = {{6, 24, 36, 2, 1, 1, 1}, {7, 25, 33, 1, 1, 1, 1}, {12, 37, 44, 1, 2, 2, 3}};
+
+int coded(const Shot& s, int code)
+{
+    int n = 0;
+    for (const Element& e : s.els) n += e.code == code;
+    return n;
+}
 
 TEST(Branch45Views, EverySmallRecordDrawsItsListFiniteWithArcEndsOnTheirCurves)
 {
@@ -132,6 +144,10 @@ TEST(Branch45Views, EverySmallRecordDrawsItsListFiniteWithArcEndsOnTheirCurves)
                     if (r.view == view) {
                         EXPECT_GE(s.els.size(), static_cast<size_t>(r.lo));
                         EXPECT_LE(s.els.size(), static_cast<size_t>(r.hi));
+                        EXPECT_EQ(coded(s, 1522), r.end3);
+                        EXPECT_EQ(coded(s, 1520), r.end1);
+                        EXPECT_GE(coded(s, 1521), r.end2);
+                        EXPECT_LE(coded(s, 1521), r.end2_hi);
                     }
             }
             EXPECT_EQ(faults(s, {"non_finite", "off_curve", "degenerate"}), "");
