@@ -73,3 +73,10 @@ ARF_EXPORT void jalfbsiz(ALF_SIZE* b, int size);
 // view by mode (2 to 7; any other mode leaves the unturned profile in 70..80).
 // The second argument is reserved. Always 0.
 ARF_EXPORT int zahyoar(int mode, int reserved, const ARF_SIZE1_HALF* size);
+
+// Socket-end profile of a fitting with a run and a branch (tees, 45-degree
+// branches) into data[70..95]: the run socket (mode 10) or the branch socket in
+// one of its placements (20, 21, 30 to 34, 40, 41). Each mode writes only its
+// own entries; any other mode writes nothing. The second argument is reserved.
+// Always 0.
+ARF_EXPORT int zahyoar1(int mode, int reserved, const ARF_SIZE2* size);
