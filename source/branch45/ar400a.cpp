@@ -237,7 +237,7 @@ tagRPT upper_cut(const tagRPT* P, const Turned& t, tagRPT from, tagRPT none)
 // from where it crosses the line, or nothing.
 int right_of(Out& o, const tagRSEG& run, tagRPT a, tagRPT b)
 {
-    const bool ra = a.x >= run.x1, rb = b.x >= run.x1;
+    const bool ra = a.x > run.x1, rb = b.x > run.x1;
     if (!ra && !rb) return 0;
     if (ra && rb) return o.seg(a, b);
     const tagRPT c = cross(run, line(a, b), ra ? b : a);
@@ -245,17 +245,21 @@ int right_of(Out& o, const tagRSEG& run, tagRPT a, tagRPT b)
 }
 
 // View 7 hides the socket's upper silhouette behind the run. Where a large run
-// leaves part of it clear (the rims then run round to their upper points),
-// that part is drawn too, after the list, solid.
-int upper_clear_of_run(Out& o, const tagRPT* P, const Turned& t, const tagRSEG& run)
+// leaves a rim clear, the rim runs round to its upper point and the stretch of
+// silhouette up to that point shows too, as far as it lies right of the run
+// line: drawn after the list, solid. clear[i] tells which rims are clear, in
+// the order pipe end, middle step start, middle step end, outer step, end face.
+int upper_clear_of_run(Out& o, const tagRPT* P, const Turned& t, const tagRSEG& run, const bool (&clear)[5])
 {
     const tagRPT* Z = t.Z;
+    auto piece = [&](bool show, tagRPT a, tagRPT b) { return show && right_of(o, run, a, b); };
     o.style(0);
-    return (t.pipe_cut ? right_of(o, run, P[3], P[52])
-                       : right_of(o, run, P[3], Z[71]) || right_of(o, run, Z[71], P[52])) ||
-           (t.mid_cut ? right_of(o, run, Z[72], P[50])
-                      : right_of(o, run, Z[72], Z[73]) || right_of(o, run, Z[73], P[50])) ||
-           right_of(o, run, Z[74], Z[75]);
+    // The ramps run up to the rims' upper points, where those rims now end.
+    return (t.pipe_cut ? piece(clear[1], P[3], P[52])
+                       : piece(clear[0], P[3], Z[71]) || piece(clear[1], Z[71], Z[72])) ||
+           (t.mid_cut ? piece(clear[3], Z[72], P[50])
+                      : piece(clear[2], Z[72], Z[73]) || piece(clear[3], Z[73], Z[74])) ||
+           piece(clear[4], Z[74], Z[75]);
 }
 
 }  // namespace
@@ -304,15 +308,19 @@ int ar400a_v6(BZI_WRT_PRM* w, const B* b)
     // it; a rim clear of the run line shows round to its upper side, where the
     // upper silhouette drawn last meets it.
     P[3] = cross(run, line(Z[70], Z[71]), P[3]);
-    auto behind = [&](const tagRELL& e, tagRPT upper) {
-        return larger_y(cross(run, e, {upper, upper}), Tie::first);
+    bool clear[5] = {};  // of the rims Ep1, Em0, Em1, Eo, Ee
+    auto behind = [&](const tagRELL& e, tagRPT upper, bool* is_clear) {
+        tagRPT x[2] = {upper, upper};
+        const bool meets = GCG110(&run, &e, x) == 0;
+        if (is_clear) *is_clear = !meets;
+        return larger_y({x[0], x[1]}, Tie::first);
     };
-    P[49] = behind(t.ep0, Z[70]);
-    P[41] = behind(t.ep1, Z[71]);
-    P[43] = behind(t.em0, Z[72]);
-    P[45] = behind(t.em1, Z[73]);
-    P[47] = behind(t.eo, Z[74]);
-    P[16] = behind(t.ee, Z[75]);
+    P[49] = behind(t.ep0, Z[70], nullptr);
+    P[41] = behind(t.ep1, Z[71], &clear[0]);
+    P[43] = behind(t.em0, Z[72], &clear[1]);
+    P[45] = behind(t.em1, Z[73], &clear[2]);
+    P[47] = behind(t.eo, Z[74], &clear[3]);
+    P[16] = behind(t.ee, Z[75], &clear[4]);
     return o.code(kEnd2).seg(P[1], P[2]) || o.code(kEnd1).seg(P[0], P[5]) ||
            o.code(kBody).seg(P[0], P[1]) || o.seg(P[2], P[5]) || o.seg(Z[76], Z[77]) ||
            (!t.mid_cut && o.seg(Z[78], P[51])) || o.seg(Z[78], Z[79]) ||
@@ -320,7 +328,7 @@ int ar400a_v6(BZI_WRT_PRM* w, const B* b)
            o.code(kEnd3).earc(t.ee, Z[76], P[16]) ||
            o.code(kBody).earc(t.eo, P[51], P[47]) || o.earc(t.em0, P[53], P[43]) ||
            inner_rims(o, t, Z[78], P[45], Z[80], P[41], Z[81], P[49]) ||
-           upper_clear_of_run(o, P, t, run);
+           upper_clear_of_run(o, P, t, run, clear);
 }
 
 // Views 10 and 11: axonometric, the run leaning toward the viewer (its ends
