@@ -14,6 +14,7 @@
 #include "branch45.h"
 #include "elemout.h"
 #include "outline.h"
+#include "run_pipe.h"
 
 namespace {
 
@@ -42,10 +43,7 @@ int ar400a(BZI_WRT_PRM* w, const B* b)
 {
     tagRPT* P = data;
     P[0] = {0, -b->d10};
-    P[1] = {-0.5 * b->d2, -b->d10};
-    P[22] = {0.5 * b->d2, -b->d10};
-    P[2] = {-0.5 * b->d2, b->d5};
-    P[7] = {0.5 * b->d2, b->d5};
+    run_corners(P, b, 1.0, 1, 22, 2, 7);
     if (zahyoar1(30, 0, b) != 0) return 1;
     copy_pts(P, 9, 71, 12);
     copy_pts(P, 31, 83, 2);
@@ -101,10 +99,7 @@ int ar400a_v3(BZI_WRT_PRM* w, const B* b)
 {
     tagRPT* P = data;
     P[0] = {0, -b->d10};
-    P[1] = {-0.5 * b->d2, -b->d10};
-    P[8] = {0.5 * b->d2, -b->d10};
-    P[2] = {-0.5 * b->d2, b->d5};
-    P[7] = {0.5 * b->d2, b->d5};
+    run_corners(P, b, 1.0, 1, 8, 2, 7);
     Out o(w);
     o.style(1);
     if (view_of(w) == 4)
@@ -273,10 +268,7 @@ int ar400a_v6(BZI_WRT_PRM* w, const B* b)
     if (zahyoar1(33, 0, b) != 0) return 1;
     const Turned t = turned(b, kTilt6);
     const tagRPT* Z = t.Z;
-    P[0] = {-0.5 * b->d2, -b->d10};
-    P[1] = {-0.5 * b->d2, b->d5};
-    P[2] = {0.5 * b->d2, b->d5};
-    P[5] = {0.5 * b->d2, -b->d10};
+    run_corners(P, b, 1.0, 0, 5, 1, 2);
     const tagRSEG run = line(P[2], P[5]);
     P[4] = cross(run, line(Z[80], Z[81]), P[5]);
     rim_cuts(P, t);
@@ -340,10 +332,7 @@ int ar400a_v10(BZI_WRT_PRM* w, const B* b)
     if (zahyoar1(34, 0, b) != 0) return 1;
     const Turned t = turned(b, kTilt10);
     const tagRPT* Z = t.Z;
-    P[0] = {-0.5 * b->d2, -k * b->d10};
-    P[1] = {-0.5 * b->d2, k * b->d5};
-    P[2] = {0.5 * b->d2, k * b->d5};
-    P[5] = {0.5 * b->d2, -k * b->d10};
+    run_corners(P, b, k, 0, 5, 1, 2);
     const tagRSEG run = line(P[2], P[5]);
     P[3] = cross(run, line(Z[70], Z[71]), P[2]);
     P[4] = cross(run, line(Z[80], Z[81]), P[5]);
@@ -394,10 +383,7 @@ int cut_from(const B* b)
 int ar400a_v12(BZI_WRT_PRM* w, const B* b)
 {
     tagRPT* P = data;
-    P[0] = {-0.5 * b->d2, -k * b->d10};
-    P[1] = {0.5 * b->d2, -k * b->d10};
-    P[2] = {-0.5 * b->d2, k * b->d5};
-    P[3] = {0.5 * b->d2, k * b->d5};
+    run_corners(P, b, k, 0, 1, 2, 3);
     if (zahyoar1(32, 0, b) != 0) return 1;
     const double x0y = data[71].y;  // where the branch's pipe line leaves the run
     for (int n = 4; n <= 17; ++n) P[n] = {P[n + 67].x, P[n + 67].y * kRoot2};

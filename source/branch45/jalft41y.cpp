@@ -11,6 +11,7 @@
 #include "branch45.h"
 #include "elemout.h"
 #include "outline.h"
+#include "run_pipe.h"
 
 namespace {
 
@@ -42,10 +43,7 @@ constexpr tagRSEG level(double h) { return line({0, h}, {kStep, h}); }
 int jalf42s01(BZI_WRT_PRM* w, const B* b)
 {
     tagRPT* P = data;
-    P[0] = {-0.5 * b->d2, b->d5};
-    P[1] = {0.5 * b->d2, b->d5};
-    P[6] = {0.5 * b->d2, -b->d10};
-    P[7] = {-0.5 * b->d2, -b->d10};
+    run_corners(P, b, 1.0, 7, 6, 0, 1);
     P[3] = {b->d8 / kRoot2 - 0.5 * b->d11 / kRoot2, 0.5 * b->d11 / kRoot2 + b->d8 / kRoot2};
     P[4] = {0.5 * b->d11 / kRoot2 + b->d8 / kRoot2, b->d8 / kRoot2 - 0.5 * b->d11 / kRoot2};
     const tagRSEG run = line(P[1], P[6]);
@@ -115,10 +113,7 @@ int jalft41y_v6(BZI_WRT_PRM* w, const B* b)
     tagRPT* P = data;
     const double r = std::sqrt(0.75);
     const Axo ax{r, 0.5 / r, 1.0 / std::sqrt(2.0) / r};
-    P[0] = {-0.5 * b->d2, -b->d10};
-    P[1] = {-0.5 * b->d2, b->d5};
-    P[2] = {0.5 * b->d2, b->d5};
-    P[5] = {0.5 * b->d2, -b->d10};
+    run_corners(P, b, 1.0, 0, 5, 1, 2);
     P[10] = ax.place(b->d8, 0);
     P[7] = ax.place(b->d8, 0.5 * b->d11);
     P[8] = ax.place(b->d8, -0.5 * b->d11);
@@ -244,10 +239,7 @@ int jalft41y_v10(BZI_WRT_PRM* w, const B* b)
 int jalft41y_v12(BZI_WRT_PRM* w, const B* b)
 {
     tagRPT* P = data;
-    P[0] = {-0.5 * b->d2, -k * b->d10};
-    P[1] = {0.5 * b->d2, -k * b->d10};
-    P[2] = {-0.5 * b->d2, k * b->d5};
-    P[3] = {0.5 * b->d2, k * b->d5};
+    run_corners(P, b, k, 0, 1, 2, 3);
     P[4] = {-0.5 * b->d11, b->d8};
     P[5] = {0.5 * b->d11, b->d8};
     const bool same = b->d11 == b->d2;
