@@ -60,7 +60,7 @@ int ar400a(BZI_WRT_PRM* w, const B* b)
            o.code(kBody).seg(P[9], P[20]) || o.seg(P[13], P[16]) || o.seg(P[31], P[32]);
 }
 
-// View 2: looking down the run from end 2, the run a circle and the branch
+// View 2: looking into end 1 along the run, the run a circle and the branch
 // running off along +x, foreshortened. The branch's pipe lines start where
 // they leave the run's circle; the socket's rims are half ellipses.
 int ar400a_v2(BZI_WRT_PRM* w, const B* b)

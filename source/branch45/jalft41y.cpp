@@ -59,9 +59,10 @@ int jalf42s01(BZI_WRT_PRM* w, const B* b)
     return o.code(kBody).seg(P[0], P[7]);
 }
 
-// Views 2 and 5: looking down the run (a circle), the branch running off along
-// +x foreshortened, its sides starting on the run's circle. View 2 sees the
-// back of the branch end (a half rim) and end 1's bore, view 5 the end face.
+// Views 2 and 5: looking along the run (a circle), the branch running off along
+// +x foreshortened, its sides starting on the run's circle. View 2 looks into
+// end 1 and sees the back of the branch end (a half rim); view 5 looks into
+// end 2 and the branch end.
 int jalft41y_v2(BZI_WRT_PRM* w, const B* b)
 {
     tagRPT* P = data;
