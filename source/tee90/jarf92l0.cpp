@@ -1,9 +1,11 @@
 // 90-degree tee with socket ends on run and branch.
+#include "ar920a.h"
 #include "arftable.h"
 #include "borrowed.h"
 #include "catalog.h"
 #include "comblock.h"
 #include "frame.h"
+#include "jarf92l0.h"
 #include "lenrule.h"
 
 namespace {
@@ -76,8 +78,41 @@ constinit Table2<B, 11, 61> table = table2<11, 61>(
 
 constexpr int kSample1 = 65, kSample2 = 65;
 
-// View codes 1 to 7, 10 and 11; the outlines fill their slots.
-constexpr ViewFn<B> kViews[12] = {};
+// Dispatchers: each view code goes to the small tee's outline or to one of
+// the large ones, by the branch size first and then the run size. A branch of
+// 126 to 149 counts as large only in views 1 and 6.
+int pass(int r) { return r != 0 ? 1 : 0; }
+
+int jarf92l0_v1(BZI_WRT_PRM* w, const B* b)
+{
+    return pass(b->branch_size > 125 ? jarf92l0_v1b(w, b) : b->main_size > 125 ? jarf92l0_v1m(w, b) : ar920a(w, b));
+}
+
+int jarf92l0_v2(BZI_WRT_PRM* w, const B* b)
+{
+    return pass(b->branch_size >= 150 ? jarf92l0_v2b(w, b) : b->main_size >= 150 ? jarf92l0_v2m(w, b) : ar920a_v2(w, b));
+}
+
+int jarf92l0_v3(BZI_WRT_PRM* w, const B* b)
+{
+    return pass(b->branch_size >= 150 ? jarf92l0_v3b(w, b) : b->main_size >= 150 ? jarf92l0_v3m(w, b) : ar920a_v3(w, b));
+}
+
+int jarf92l0_v6(BZI_WRT_PRM* w, const B* b)
+{
+    const bool large_branch = w->head->view_no == 7 ? b->branch_size >= 150 : b->branch_size > 125;
+    return pass(large_branch ? jarf92l0_v6b(w, b) : b->main_size >= 150 ? jarf92l0_v6m(w, b) : ar920a_v6(w, b));
+}
+
+int jarf92l0_v10(BZI_WRT_PRM* w, const B* b)
+{
+    return pass(b->branch_size >= 150   ? jarf92l0_v10b(w, b)
+                : b->main_size >= 150 ? jarf92l0_v10m(w, b)
+                                      : ar920a_v10(w, b));
+}
+
+constexpr ViewFn<B> kViews[12] = {nullptr,     jarf92l0_v1, jarf92l0_v2, jarf92l0_v3, jarf92l0_v3,  jarf92l0_v2,
+                                  jarf92l0_v6, jarf92l0_v6, nullptr,     nullptr,     jarf92l0_v10, jarf92l0_v10};
 
 int proc_list[kProcListLen] = {29, 44, 47, 48, 44, 54, 55, 0, 0, 200, 201};
 constinit BZI_COM_PRM com = com_block(1, 3, {0x00, 0x00, 0x50, 0x00, 0x07, 0x01, 0x00, 0x00}, 4);
