@@ -18,9 +18,6 @@
 #include "elemout.h"
 #include "outline.h"
 
-// TEMPORARY until the branch profile routine lands with its own declaration.
-int zahyoar1(int mode, int reserved, const ARF_SIZE2* size);
-
 namespace tee {
 
 using B = ARF_SIZE2;
