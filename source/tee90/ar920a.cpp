@@ -423,16 +423,21 @@ int tee_v6(BZI_WRT_PRM* w, const ARF_SIZE2* b, bool plain)
     if (o.code(kEnd1).seg(P[31], P[1])) return 1;
     o.code(kBody).style(kStyleSeam);
     if (!plain && (o.seg(P[2], prime(P[2])) || o.seg(P[6], prime(P[6])) || o.seg(P[32], P[33]))) return 1;
-    if (view == 6)
-        return o.earc(rim(P[12]), P[12], P[15]) || o.earc(rim(P[10]), P[10], P[17]) ||
-               o.earc(rim(P[8]), P[8], P[19]) ||
-               o.earc({P[24].x * k, P[24].y}, 0.3 * b->d12, k4 * b->d12, 0, P[25], P[26]) ||
-               (c == 60   ? o.earc(G, P[27], P[52])
-                : c == 61 ? o.earc(G20, P[53], P[54])
-                          : o.earc(G, P[53], P[54]));
+    // G is fitted to the small pairs' crotch; on a large run its ends would
+    // miss the outline, so the plain run shows the opening on the run only.
+    if (view == 6) {
+        if (o.earc(rim(P[12]), P[12], P[15]) || o.earc(rim(P[10]), P[10], P[17]) ||
+            o.earc(rim(P[8]), P[8], P[19]) ||
+            // The plain run's opening reaches exactly to the leg's side lines.
+            o.earc({P[24].x * k, P[24].y}, 0.3 * b->d12, plain ? P[25].y - P[24].y : k4 * b->d12, 0, P[25], P[26]))
+            return 1;
+        if (plain) return 0;
+        return c == 60 ? o.earc(G, P[27], P[52]) : c == 61 ? o.earc(G20, P[53], P[54]) : o.earc(G, P[53], P[54]);
+    }
     if (o.earc(rim(P[12]), P[15], P[12]) || o.earc(rim(P[11]), P[16], P[11]) ||
         o.earc(rim(P[10]), P[17], P[10]) || o.earc(rim(P[9]), P[18], P[9]) || o.earc(rim(P[8]), P[19], P[8]))
         return 1;
+    if (plain) return 0;
     switch (c) {
     case 70: return o.earc(G, P[52], P[54]);
     case 71: return o.earc(G, P[52], P[55]);

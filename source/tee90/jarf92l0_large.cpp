@@ -62,11 +62,6 @@ tagRELL conjugate_ellipse(tagRPT c, tagRPT u, tagRPT v)
     return ell(c, std::sqrt(mean + half), std::sqrt(std::max(0.0, mean - half)), rot * 180.0 / std::numbers::pi);
 }
 
-tagRPT at(tagRPT c, tagRPT u, tagRPT v, double t)
-{
-    return {c.x + u.x * std::cos(t) + v.x * std::sin(t), c.y + u.y * std::cos(t) + v.y * std::sin(t)};
-}
-
 }  // namespace
 
 int jarf92l0_v1b(BZI_WRT_PRM* w, const ARF_SIZE2* b)
@@ -173,17 +168,14 @@ int jarf92l0_v6b(BZI_WRT_PRM* w, const ARF_SIZE2* b)
     const bool upper_leg = P[29].x >= R;
     P[15] = upper_leg ? cross(side, line(P[30], P[29])) : larger_y(cross(side, outer), Tie::first);
 
-    // The bend's 45-degree seam: a circle about the leg axis, its near half
-    // showing; conjugate half-diameters from its radius across the leg and
-    // through the branch's plane, the latter turned by the view.
-    const double sign = v6 ? -1.0 : 1.0;
-    const tagRPT sc = {k * seam_x(b), seam_y(b)};
-    const tagRPT u = {-k * k * rho, k * rho}, v = {sign * k * rho, 0};
-    const tagRELL seam = conjugate_ellipse(sc, u, v);
-    const double mid_t = std::atan2(k, sign * k * k);  // the seam's point nearest the viewer
-    const double half = std::numbers::pi / 2;
-    tagRPT s0 = at(sc, u, v, mid_t - half), s1 = at(sc, u, v, mid_t + half);
-    if (!v6) std::swap(s0, s1);  // the parameter runs clockwise on the drawing in view 7
+    // The bend's 45-degree seam: a circle about the leg axis through the
+    // bend's ends P4 and P9, seen as the ellipse with the shortened chord
+    // P24-P29 and the radius across the branch's plane (0.707 rho wide) as
+    // conjugate half-diameters; the half towards the viewer shows, the left
+    // in view 6 and the right in view 7.
+    const tagRPT u = 0.5 * (P[29] - P[24]), v = {(v6 ? -k : k) * rho, 0};
+    const tagRELL seam = conjugate_ellipse(mid(P[24], P[29]), u, v);
+    tagRPT s0 = v6 ? P[29] : P[24], s1 = v6 ? P[24] : P[29];
     // Behind the run in view 7, the seam shows only beyond the run's side.
     if (!v6 && s1.x < R) s1 = larger_y(cross(side, seam), Tie::first);
 
@@ -223,16 +215,21 @@ int jarf92l0_v10b(BZI_WRT_PRM* w, const ARF_SIZE2* b)
 {
     tagRPT* P = data;
     const bool v10 = view_no(w) == 10;
-    const double R = b->d1 * 0.5, rho = b->d11 * 0.5, half_leg = rho / 0.816496581;
+    const double R = b->d1 * 0.5, rho = b->d11 * 0.5;
     bend_points(P, b);
     const tagRPT a0 = {-R, b->d5 / kS}, a1 = {-R, -b->d10 / kS}, a2 = prime(a1), a3 = prime(a0);
     const tagRPT X = leg_axis_at(b->d9, b->d9 / kS, a2, a3);
+    // The leg seen at its slope in this view is d11/2 / 0.8165 high on the run
+    // side; on the shortest runs of the largest pairs that would reach past
+    // end 1, so the opening then ends on the end's rim.
+    const double half_leg = std::min(rho / 0.816496581, X.y - a2.y);
+    const bool run_below = X.y - half_leg > a2.y;
     P[13] = {R, X.y - half_leg};
     P[14] = {R, X.y + half_leg};
     auto rim = [&](tagRPT p, double r) { return ell({0, p.y}, r, r / kS, 0); };
     const tagRPT front = v10 ? a1 : a0;
     Out o(w);
-    return o.code(kBody).seg(a0, a1) || o.seg(a2, P[13]) || o.seg(P[13], P[4]) || o.seg(P[5], P[6]) ||
+    return o.code(kBody).seg(a0, a1) || (run_below && o.seg(a2, P[13])) || o.seg(P[13], P[4]) || o.seg(P[5], P[6]) ||
            o.code(kEnd3).seg(P[6], P[7]) ||
            o.code(kBody).seg(P[7], P[8]) || o.seg(P[9], P[14]) || o.seg(P[14], a3) ||
            o.arc(P[12], rho + b->d2, P[8], P[9]) || o.arc(P[12], b->d2 - rho, P[5], P[4]) ||
