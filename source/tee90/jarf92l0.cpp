@@ -79,37 +79,24 @@ constinit Table2<B, 11, 61> table = table2<11, 61>(
 constexpr int kSample1 = 65, kSample2 = 65;
 
 // Dispatchers: each view code goes to the small tee's outline or to one of
-// the large ones, by the branch size first and then the run size. A branch of
-// 126 to 149 counts as large only in views 1 and 6.
-int pass(int r) { return r != 0 ? 1 : 0; }
+// the large ones (tee_outline decides).
+using Outline = int (*)(BZI_WRT_PRM*, const ARF_SIZE2*);
 
-int jarf92l0_v1(BZI_WRT_PRM* w, const B* b)
+int dispatch(BZI_WRT_PRM* w, const B* b, Outline small, Outline branch, Outline run)
 {
-    return pass(b->branch_size > 125 ? jarf92l0_v1b(w, b) : b->main_size > 125 ? jarf92l0_v1m(w, b) : ar920a(w, b));
+    switch (tee_outline(w->head->view_no, b->main_size, b->branch_size)) {
+    case TeeOutline::large_branch: return branch(w, b) != 0 ? 1 : 0;
+    case TeeOutline::large_run: return run(w, b) != 0 ? 1 : 0;
+    case TeeOutline::small: break;
+    }
+    return small(w, b) != 0 ? 1 : 0;
 }
 
-int jarf92l0_v2(BZI_WRT_PRM* w, const B* b)
-{
-    return pass(b->branch_size >= 150 ? jarf92l0_v2b(w, b) : b->main_size >= 150 ? jarf92l0_v2m(w, b) : ar920a_v2(w, b));
-}
-
-int jarf92l0_v3(BZI_WRT_PRM* w, const B* b)
-{
-    return pass(b->branch_size >= 150 ? jarf92l0_v3b(w, b) : b->main_size >= 150 ? jarf92l0_v3m(w, b) : ar920a_v3(w, b));
-}
-
-int jarf92l0_v6(BZI_WRT_PRM* w, const B* b)
-{
-    const bool large_branch = w->head->view_no == 7 ? b->branch_size >= 150 : b->branch_size > 125;
-    return pass(large_branch ? jarf92l0_v6b(w, b) : b->main_size >= 150 ? jarf92l0_v6m(w, b) : ar920a_v6(w, b));
-}
-
-int jarf92l0_v10(BZI_WRT_PRM* w, const B* b)
-{
-    return pass(b->branch_size >= 150   ? jarf92l0_v10b(w, b)
-                : b->main_size >= 150 ? jarf92l0_v10m(w, b)
-                                      : ar920a_v10(w, b));
-}
+int jarf92l0_v1(BZI_WRT_PRM* w, const B* b) { return dispatch(w, b, ar920a, jarf92l0_v1b, jarf92l0_v1m); }
+int jarf92l0_v2(BZI_WRT_PRM* w, const B* b) { return dispatch(w, b, ar920a_v2, jarf92l0_v2b, jarf92l0_v2m); }
+int jarf92l0_v3(BZI_WRT_PRM* w, const B* b) { return dispatch(w, b, ar920a_v3, jarf92l0_v3b, jarf92l0_v3m); }
+int jarf92l0_v6(BZI_WRT_PRM* w, const B* b) { return dispatch(w, b, ar920a_v6, jarf92l0_v6b, jarf92l0_v6m); }
+int jarf92l0_v10(BZI_WRT_PRM* w, const B* b) { return dispatch(w, b, ar920a_v10, jarf92l0_v10b, jarf92l0_v10m); }
 
 constexpr ViewFn<B> kViews[12] = {nullptr,     jarf92l0_v1, jarf92l0_v2, jarf92l0_v3, jarf92l0_v3,  jarf92l0_v2,
                                   jarf92l0_v6, jarf92l0_v6, nullptr,     nullptr,     jarf92l0_v10, jarf92l0_v10};
