@@ -232,6 +232,25 @@ TEST(Jarf92l0, View1EndsSitWhereTheRecordPutsThem)
     }
 }
 
+// Each intersection routine the views call, made to find nothing. The outlines
+// take the points as they stand, so every drawing still completes with finite
+// values; the views that ask whether a crossing was found draw the crossed
+// lines whole (view 3 of a reducing pair: 22 elements).
+TEST(Jarf92l0, IntersectionsThatFindNothing)
+{
+    for (const char* routine : {"GCG064", "GCG065", "GCG005", "GCG110", "GCG111", "GCG122"})
+        for (const Pair& pr : {Pair{100, 50}, Pair{65, 50}, Pair{65, 65}, Pair{200, 65}, Pair{250, 200}})
+            for (int view : kViews) {
+                SCOPED_TRACE(std::string(routine) + " " + std::to_string(pr.m) + "/" + std::to_string(pr.b) +
+                             " view " + std::to_string(view));
+                ASSERT_EQ(draw(pr.m, pr.b, view, routine), 0);
+                for (const Element& e : elements()) EXPECT_TRUE(arftool::all_finite(e));
+                if (view == 3 && pr.m != pr.b && pr.m < 150 && std::string(routine) == "GCG065") {
+                    EXPECT_EQ(elements().size(), 22u);
+                }
+            }
+}
+
 // Each element write refused in turn, for each outline in each view: the call
 // fails and what was written before stays as it was.
 TEST(Jarf92l0, RefusedElementEndsTheDrawing)
