@@ -13,6 +13,9 @@
 #include "check.h"
 #include "curves.h"
 #include "elemout.h"
+#include "arfhost.h"
+#include "arfroutines.h"
+#include "arftable.h"
 #include "entry_cases.h"
 #include "jarf92l0.h"
 
@@ -205,6 +208,23 @@ TEST(Jarf92l0, SizesChooseTheOutline)
         ASSERT_EQ(draw(m, b, 2), 0);
         EXPECT_EQ(int(elements().size()), n2) << m << "/" << b;
     }
+}
+
+// The small tee's view 1 is exported: called on the block the entry chose, it
+// writes what the entry wrote.
+TEST(Jarf92l0, Ar920aIsCallableOnItsOwn)
+{
+    ASSERT_EQ(draw(100, 50, 1), 0);
+    const std::vector<Element> via_entry = elements();
+    const ArfRecordView r = last_record("jarft92l00");
+    ARF_SIZE2 blk{};
+    blk.main_size = static_cast<int16_t>(r.keys[0]);
+    blk.branch_size = static_cast<int16_t>(r.keys[1]);
+    for (int n = 1; n <= Cols<ARF_SIZE2>::n; ++n) blk.*Cols<ARF_SIZE2>::d[n] = d(r, n);
+    arfhost::reset();
+    ASSERT_EQ(ar920a(&bzi_wrt_t, &blk), 0);
+    ASSERT_EQ(elements().size(), via_entry.size());
+    for (size_t i = 0; i < via_entry.size(); ++i) EXPECT_EQ(elements()[i].geo, via_entry[i].geo) << i;
 }
 
 // View 1: the run's end faces at y = -d10 and, with its socket, at d5; the
