@@ -147,7 +147,8 @@ int jarf92l0_v3b(BZI_WRT_PRM* w, const ARF_SIZE2* b)
 // tee starts its own, on the run side shortened (x = 0.707 d1/2). View 6 sees
 // the branch end in front of the run, which the branch then hides between the
 // leg's side lines; in view 7 the branch lies behind the run and its lines
-// end on the run's side.
+// end on the run's side. The run's end faces carry their own ends' codes, as
+// in the other designed views of this fitting.
 int jarf92l0_v6b(BZI_WRT_PRM* w, const ARF_SIZE2* b)
 {
     tagRPT* P = data;
@@ -190,7 +191,7 @@ int jarf92l0_v6b(BZI_WRT_PRM* w, const ARF_SIZE2* b)
     } else if (o.earc(outer, P[28], P[15])) {
         return 1;
     }
-    if ((v6 && o.seg(P[15], P[11])) || o.code(kEnd1).seg(P[11], P[0])) return 1;
+    if ((v6 && o.seg(P[15], P[11])) || o.code(kEnd2).seg(P[11], P[0])) return 1;
     const tagRELL mouth = slant_rim(P[26].x, rho, k);
     if (v6)
         return o.code(kEnd3).ellipse(mouth) ||
