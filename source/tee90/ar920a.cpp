@@ -100,7 +100,8 @@ int ar920a_v2(BZI_WRT_PRM* w, const ARF_SIZE2* b)
         P[26] = {P[24].x, X.y - b->d12 * kRoot2 * 0.5};
         P[28] = crotch_foot(P[26], crotch_circle(b, b->d15 - b->d13));
         P[27] = crotch_top(P[28], b->d12);
-        // The leg's end circle as it shows beyond the branch pipe (kept for the points' record).
+        // P19, P20: the branch pipe's side lines on a circle 0.8 d12 across
+        // that ends at the crotch; part of the construction, not drawn.
         P[19] = larger_x(cross(top, circ({P[28].x - 0.8 * b->d12, 0}, 0.8 * b->d12)));
         P[20] = flip_y(P[19]);
         const double xm = (P[28].x + P[27].x) * 0.5;
