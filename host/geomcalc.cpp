@@ -14,6 +14,7 @@
 #include "geomcalc.h"
 
 #include "conic_route.h"
+#include "recorder.h"
 
 #include <algorithm>
 #include <array>
@@ -596,6 +597,7 @@ arfhost::ConicPairs g_route = nullptr;
 
 int GCG064(const tagRSEG* l1, const tagRSEG* l2, tagRPT* p)
 {
+    if (arfhost::should_fail("GCG064")) return 1;  // fault injection: found nothing
     double t1, t2;
     if (!lineLine(*l1, *l2, t1, t2)) return 1;
     p[0] = pt(start(*l1) + t1 * dir(*l1));
@@ -604,6 +606,10 @@ int GCG064(const tagRSEG* l1, const tagRSEG* l2, tagRPT* p)
 
 int GCG164(const tagRSEG* l1, const tagRSEG* l2, tagRPT* p, int* res)
 {
+    if (arfhost::should_fail("GCG164")) {  // fault injection: found nothing
+        *res = 1;
+        return 1;
+    }
     double t1, t2;
     *res = 1;
     if (!lineLine(*l1, *l2, t1, t2)) return 1;
@@ -614,11 +620,16 @@ int GCG164(const tagRSEG* l1, const tagRSEG* l2, tagRPT* p, int* res)
 
 int GCG065(const tagRSEG* l, const tagRCIR* c, tagRPT* p)
 {
+    if (arfhost::should_fail("GCG065")) return 1;  // fault injection: found nothing
     return lineCircle(*l, *c, p) ? 0 : 1;
 }
 
 int GCG165(const tagRSEG* l, const tagRCIR* c, tagRPT* p, int* res)
 {
+    if (arfhost::should_fail("GCG165")) {  // fault injection: found nothing
+        *res = 3;
+        return 1;
+    }
     tagRPT q[2];
     *res = 3;
     if (!lineCircle(*l, *c, q)) return 1;
@@ -637,6 +648,7 @@ int GCG165(const tagRSEG* l, const tagRCIR* c, tagRPT* p, int* res)
 
 int GCG005(const tagRCIR* c1, const tagRCIR* c2, tagRPT* p)
 {
+    if (arfhost::should_fail("GCG005")) return 1;  // fault injection: found nothing
     const Vec o1{c1->x, c1->y}, o2{c2->x, c2->y};
     const double r1 = std::fabs(c1->r), r2 = std::fabs(c2->r);
     const Vec d = o2 - o1;
@@ -665,6 +677,7 @@ int GCG005(const tagRCIR* c1, const tagRCIR* c2, tagRPT* p)
 
 int GCG110(const tagRSEG* l, const tagRELL* e, tagRPT* p)
 {
+    if (arfhost::should_fail("GCG110")) return 1;  // fault injection: found nothing
     const Conic k = conic(*e);
     if (degenerate(k)) return 1;
     return lineConic(*l, k, p) ? 0 : 1;
@@ -672,12 +685,20 @@ int GCG110(const tagRSEG* l, const tagRELL* e, tagRPT* p)
 
 int GCG111(const tagRELL* e1, const tagRELL* e2, tagRPT* p, int* flags)
 {
+    if (arfhost::should_fail("GCG111")) {  // fault injection: found nothing
+        std::fill(flags, flags + 4, 0);
+        return 1;
+    }
     if (g_route) return g_route(e1, e2, p, flags);
     return conicConic(conic(*e1), conic(*e2), p, flags);
 }
 
 int GCG122(const tagRCIR* c, const tagRELL* e, tagRPT* p, int* flags)
 {
+    if (arfhost::should_fail("GCG122")) {  // fault injection: found nothing
+        std::fill(flags, flags + 4, 0);
+        return 1;
+    }
     const Conic circle = conic(*c), ell = conic(*e);
     if (circle.a == 0.0 && !degenerate(ell)) {
         // A point circle: it meets the ellipse only by lying on it.

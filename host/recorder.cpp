@@ -96,7 +96,9 @@ bool known_routine(std::string_view name)
         "pipesrch", "zscSizeFreeTeesDraw",     "hinechk",    "bzi_nmst",
         "hoonatu",  "gohkpat",     "denpvect", "center_line", "tanstugi3d",
         "zlcFreeRadErboVectMake_OfDbl",        "zlcFreeRadErboDraw_OfDbl",
-        "B_CIfColor::StandardColorNo"};
+        "B_CIfColor::StandardColorNo",
+        "GCG064",   "GCG164",      "GCG065",   "GCG165",     "GCG005",
+        "GCG110",   "GCG111",      "GCG122"};
     for (std::string_view r : kRoutines)
         if (r == name) return true;
     return false;

@@ -80,3 +80,8 @@ ARF_EXPORT int zahyoar(int mode, int reserved, const ARF_SIZE1_HALF* size);
 // own entries; any other mode writes nothing. The second argument is reserved.
 // Always 0.
 ARF_EXPORT int zahyoar1(int mode, int reserved, const ARF_SIZE2* size);
+
+// View 1 of the 90-degree tee with both sizes up to 125: run and branch with
+// their socket ends, flat in the drawing. 0, or 1 as soon as the branch
+// profile routine or an element write fails.
+ARF_EXPORT int ar920a(BZI_WRT_PRM* w, const ARF_SIZE2* size);
