@@ -5,6 +5,8 @@
 // the view-1 outline. Bores are shallow recesses at the end faces: the drawings
 // show the bore's rim at a pipe end or socket mouth but nothing of the inside.
 #include <BRepAlgoAPI_Cut.hxx>
+#include <BRep_Builder.hxx>
+#include <TopoDS_Compound.hxx>
 #include <BRepAlgoAPI_Fuse.hxx>
 #include <BRepBuilderAPI_MakeEdge.hxx>
 #include <BRepBuilderAPI_MakeFace.hxx>
@@ -154,9 +156,18 @@ TopoDS_Shape socket_adaptor(Cols d)
     stub.Close();
     const BRepBuilderAPI_MakeFace face(stub.Wire(), true);
     require(face.IsDone(), "stub");
-    s = fuse(s, BRepPrimAPI_MakePrism(face.Face(), gp_Vec(d(1), 0, 0)).Shape());
     s = recess(s, {x0, 0, 0}, {1, 0, 0}, R - d(9));
-    return recess(s, {-x0, 0, 0}, {-1, 0, 0}, R - d(9));
+    s = recess(s, {-x0, 0, 0}, {-1, 0, 0}, R - d(9));
+    // The stub stands on the socket as a part of its own: the socket's end
+    // face keeps its whole rim, as the end views draw it.
+    BRepAlgoAPI_Cut on(BRepPrimAPI_MakePrism(face.Face(), gp_Vec(d(1), 0, 0)).Shape(), s);
+    require(on.IsDone(), "stub on the socket");
+    TopoDS_Compound both;
+    BRep_Builder b;
+    b.MakeCompound(both);
+    b.Add(both, s);
+    b.Add(both, on.Shape());
+    return both;
 }
 
 // Bends: the plain leg down the y axis from its pipe end at y = -d10 to the bend

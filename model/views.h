@@ -3,6 +3,7 @@
 // of them) that are not held to it.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -38,19 +39,22 @@ constexpr double kElementShare = 0.8;
 
 // A drawing or some of its elements that the comparison does not hold to the
 // solid: symbols (marks that are no edge of the solid) or known deviations of a
-// correct drawing from the projection. Elements first..last (1-based, in the
-// order written); 0..0 stands for the whole drawing.
+// correct drawing from the projection.
 struct Exception {
     const char* entry;
     int view;
-    int size_lo, size_hi;  // first sizes the row holds for
-    int first, last;
+    int size_lo, size_hi;                 // first sizes the row holds for
+    bool (*holds)(const ArfRecordView&);  // and of those the records it holds for; null: all
+    std::array<int, 4> elements;          // 1-based, in the order written, 0 for none; all 0: the whole drawing
     bool symbol;
     const char* reason;
+
+    bool whole() const { return elements[0] == 0; }
+    bool names(int element) const;
 };
 std::span<const Exception> exceptions();
 
-// The rows that hold for one drawing.
-std::vector<Exception> exceptions_for(const std::string& entry, int view, int size);
+// The rows that hold for one drawing of the record.
+std::vector<Exception> exceptions_for(const std::string& entry, int view, const ArfRecordView& rec);
 
 }  // namespace arfmodel

@@ -229,11 +229,12 @@ int cmd_model(const Library& lib, const Request& req, const std::string& out)
     return 0;
 }
 
-int cmd_hlr(const Library& lib, const Request& req, const std::string& out)
+int cmd_hlr(const Library& lib, const Request& req, const std::string& out, bool overlay)
 {
     const Drawing d = drawn_for_model(lib, req, true);
     const auto lines = arfmodel::project(arfmodel::build(req.entry, *d.record), arfmodel::view_info(req.entry, req.view)->cam);
-    const std::string svg = hlr_svg(lines, title_of(d) + " (hidden-line projection)");
+    const std::string svg = hlr_svg(lines, title_of(d) + " (hidden-line projection)",
+                                    overlay ? d.host.elements : std::vector<arfhost::Element>{});
     if (out.empty() || out == "-") {
         std::cout << svg;
     } else {
@@ -302,6 +303,8 @@ int main(int argc, char** argv)
     hlr_opts.add_to(hlr);
     hlr->get_option("entry")->required();
     hlr->add_option("-o,--output", hlr_out, "SVG file (default: standard output)");
+    bool hlr_overlay = false;
+    hlr->add_flag("--overlay", hlr_overlay, "draw the library's drawing over the projection, in red");
     bool compare_all = false;
     CLI::App* cmp = app.add_subcommand(
         "compare", "score drawings against the solid's projection: one (ENTRY and options), the sample catalogue, or --all");
@@ -321,7 +324,7 @@ int main(int argc, char** argv)
             return cmd_check(lib, {check_opts.finish(lib)});
         }
         if (app.got_subcommand("model")) return cmd_model(lib, model_opts.finish(lib), model_out);
-        if (app.got_subcommand("hlr")) return cmd_hlr(lib, hlr_opts.finish(lib), hlr_out);
+        if (app.got_subcommand("hlr")) return cmd_hlr(lib, hlr_opts.finish(lib), hlr_out, hlr_overlay);
         if (app.got_subcommand("compare")) {
             if (compare_opts.req.entry.empty()) return cmd_compare(lib, catalogue_requests(lib, compare_all));
             if (compare_all) throw UsageError("compare takes an entry or --all, not both");

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <map>
+#include <unordered_map>
 #include <nlohmann/json.hpp>
 #include <numbers>
 
@@ -51,41 +52,66 @@ std::vector<P2> polyline(const Element& e, double h)
     return pts;
 }
 
-// Polylines with their boxes, for nearest-distance tests.
-struct Runs {
-    struct Run {
-        Box box;
-        std::vector<P2> pts;
-    };
-    std::vector<Run> runs;
+// Polylines cut into their segments, filed in square cells of the tolerance's
+// size under the cells of points along them a quarter cell apart: a point
+// within eps of a segment lies within 1.25 cells of one of those points, so it
+// finds the segment within two cells of its own.
+class Runs {
+public:
+    explicit Runs(double eps) : eps_(eps) {}
 
-    void add(std::vector<P2> pts)
+    void add(const std::vector<P2>& pts)
     {
-        Run r;
-        for (P2 p : pts) r.box.add(p);
-        r.pts = std::move(pts);
-        runs.push_back(std::move(r));
+        if (pts.size() == 1) add_seg(pts[0], pts[0]);
+        for (std::size_t i = 1; i < pts.size(); ++i) add_seg(pts[i - 1], pts[i]);
     }
 
     bool near(P2 p, double eps) const
     {
-        const double e2 = eps * eps;
-        for (const Run& r : runs) {
-            if (p.x < r.box.x0 - eps || p.x > r.box.x1 + eps || p.y < r.box.y0 - eps || p.y > r.box.y1 + eps)
-                continue;
-            if (r.pts.size() == 1 && (std::pow(p.x - r.pts[0].x, 2) + std::pow(p.y - r.pts[0].y, 2)) <= e2)
-                return true;
-            for (std::size_t i = 1; i < r.pts.size(); ++i) {
-                const P2 a = r.pts[i - 1], b = r.pts[i];
-                const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
-                double t = l2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / l2 : 0;
-                t = std::clamp(t, 0.0, 1.0);
-                const double ex = a.x + t * dx - p.x, ey = a.y + t * dy - p.y;
-                if (ex * ex + ey * ey <= e2) return true;
+        const long cx = cell(p.x), cy = cell(p.y);
+        for (long i = cx - 2; i <= cx + 2; ++i)
+            for (long j = cy - 2; j <= cy + 2; ++j) {
+                const auto it = cells_.find(key(i, j));
+                if (it == cells_.end()) continue;
+                for (int n : it->second)
+                    if (dist2(p, segs_[n].first, segs_[n].second) <= eps * eps) return true;
             }
-        }
         return false;
     }
+
+private:
+    long cell(double v) const { return static_cast<long>(std::floor(v / eps_)); }
+    static long long key(long i, long j) { return (static_cast<long long>(i) << 32) ^ (j & 0xffffffffLL); }
+
+    static double dist2(P2 p, P2 a, P2 b)
+    {
+        const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
+        const double t = l2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0) : 0.0;
+        const double ex = a.x + t * dx - p.x, ey = a.y + t * dy - p.y;
+        return ex * ex + ey * ey;
+    }
+
+    // Filed under every cell the segment passes through (walked in steps shorter than a cell).
+    void add_seg(P2 a, P2 b)
+    {
+        const int n = static_cast<int>(segs_.size());
+        segs_.push_back({a, b});
+        const double l = std::hypot(b.x - a.x, b.y - a.y);
+        const int steps = std::max(1, static_cast<int>(std::ceil(4 * l / eps_)));
+        long long last = 0;
+        for (int s = 0; s <= steps; ++s) {
+            const double t = double(s) / steps;
+            const long long k = key(cell(a.x + t * (b.x - a.x)), cell(a.y + t * (b.y - a.y)));
+            if (s > 0 && k == last) continue;
+            auto& v = cells_[k];
+            if (v.empty() || v.back() != n) v.push_back(n);
+            last = k;
+        }
+    }
+
+    double eps_;
+    std::vector<std::pair<P2, P2>> segs_;
+    std::unordered_map<long long, std::vector<int>> cells_;
 };
 
 std::vector<P2> to_p2(const std::vector<std::array<double, 2>>& v)
@@ -108,24 +134,33 @@ double round3(double v) { return std::round(v * 1000) / 1000; }
 
 }  // namespace
 
+// An element off the projection: less than the share within eps of any edge,
+// or, drawn in the plain outline style, of the visible edges.
+bool element_off(const Score& s, const Element& e, std::size_t i)
+{
+    return s.element_share[i] < arfmodel::kElementShare ||
+           (e.style == 0 && s.element_seen_share[i] < arfmodel::kElementShare);
+}
+
 double compare_tolerance(double d) { return std::max(0.5, 0.01 * d); }
 
 Score compare(const std::vector<Element>& drawn, const std::vector<arfmodel::Line2>& lines, double eps)
 {
     const double h = eps / 4;
-    Runs drawing, projection;
+    Runs drawing(eps), projection(eps), seen(eps);
     std::vector<std::vector<Sample>> per_element;
     for (const Element& e : drawn) {
         std::vector<P2> pts = polyline(e, h);
         per_element.emplace_back();
         sample_run(per_element.back(), pts, h);
-        drawing.add(std::move(pts));
+        drawing.add(pts);
     }
     std::vector<Sample> required;
     for (const arfmodel::Line2& l : lines) {
         std::vector<P2> pts = to_p2(l.pts);
         if (l.visible && !l.smooth) sample_run(required, pts, h);
-        projection.add(std::move(pts));
+        projection.add(pts);
+        if (l.visible) seen.add(pts);
     }
 
     Score s;
@@ -137,12 +172,15 @@ Score compare(const std::vector<Element>& drawn, const std::vector<arfmodel::Lin
     s.coverage = need > 0 ? got / need : 1.0;
     double drawn_len = 0, held = 0;
     for (const auto& samples : per_element) {
-        double len = 0, in = 0;
+        double len = 0, in = 0, on_seen = 0;
         for (const Sample& q : samples) {
             len += q.len;
             if (projection.near(q.p, eps)) in += q.len;
+            if (seen.near(q.p, eps)) on_seen += q.len;
         }
         s.element_share.push_back(len > 0 ? in / len : 1.0);
+        s.element_seen_share.push_back(len > 0 ? on_seen / len : 1.0);
+        s.element_len.push_back(len);
         drawn_len += len;
         held += in;
     }
@@ -165,19 +203,30 @@ Compared compare_drawing(const Drawing& d)
     c.eps = compare_tolerance(arfmodel::largest_diameter(d.req.entry, *d.record));
     c.score = compare(d.host.elements, arfmodel::project(solid, info->cam), c.eps);
 
-    const auto rows = arfmodel::exceptions_for(c.entry, c.view, c.size);
+    const auto rows = arfmodel::exceptions_for(c.entry, c.view, *d.record);
     auto excepted = [&](int n) {
-        return std::any_of(rows.begin(), rows.end(), [&](const auto& x) { return n >= x.first && n <= x.last; });
+        return std::any_of(rows.begin(), rows.end(), [&](const auto& x) { return x.whole() || x.names(n); });
     };
+    auto symbol = [&](int n) {
+        return std::any_of(rows.begin(), rows.end(),
+                           [&](const auto& x) { return x.symbol && x.names(n); });
+    };
+    double len = 0, in = 0;
+    for (std::size_t i = 0; i < c.score.element_len.size(); ++i) {
+        if (symbol(static_cast<int>(i) + 1)) continue;
+        len += c.score.element_len[i];
+        in += c.score.element_len[i] * c.score.element_share[i];
+    }
+    c.geometry_support = len > 0 ? in / len : 0.0;
     for (const auto& x : rows) {
         c.notes.push_back((x.symbol ? "symbol: " : "known deviation: ") + std::string(x.reason));
-        if (x.first == 0 && !x.symbol) c.known = true;
+        if (x.whole() && !x.symbol) c.known = true;
     }
     for (std::size_t i = 0; i < c.score.element_share.size(); ++i)
-        if (c.score.element_share[i] < arfmodel::kElementShare && !excepted(static_cast<int>(i) + 1))
+        if (element_off(c.score, d.host.elements[i], i) && !excepted(static_cast<int>(i) + 1))
             c.bad_elements.push_back(static_cast<int>(i) + 1);
     const arfmodel::Gate g = arfmodel::gate(info->family);
-    c.below_gate = c.score.coverage < g.coverage || c.score.support < g.support;
+    c.below_gate = c.score.coverage < g.coverage || c.geometry_support < g.support;
     return c;
 }
 
@@ -196,6 +245,7 @@ std::string compare_summary(const std::vector<Compared>& all)
         ++failed;
         failures.push_back({{"entry", c.entry}, {"size", c.size}, {"view", c.view},
                             {"coverage", round3(c.score.coverage)}, {"support", round3(c.score.support)},
+                            {"geometry_support", round3(c.geometry_support)},
                             {"below_gate", c.below_gate}, {"bad_elements", c.bad_elements}});
     }
     j["failed"] = failed;
@@ -203,8 +253,10 @@ std::string compare_summary(const std::vector<Compared>& all)
     ordered_json table = ordered_json::array();
     for (const auto& [key, list] : groups) {
         std::vector<double> cov, sup;
+        double min_geo = 1.0;
         const Compared* worst = list.front();
         for (const Compared* c : list) {
+            min_geo = std::min(min_geo, c->geometry_support);
             cov.push_back(c->score.coverage);
             sup.push_back(c->score.support);
             if (std::min(c->score.coverage, c->score.support) < std::min(worst->score.coverage, worst->score.support))
@@ -216,6 +268,7 @@ std::string compare_summary(const std::vector<Compared>& all)
                             {"records", list.size()},
                             {"median_coverage", round3(median(cov))},
                             {"median_support", round3(median(sup))},
+                            {"lowest_geometry_support", round3(min_geo)},
                             {"worst", {{"size", worst->size},
                                        {"coverage", round3(worst->score.coverage)},
                                        {"support", round3(worst->score.support)}}}};
@@ -227,9 +280,18 @@ std::string compare_summary(const std::vector<Compared>& all)
     return j.dump(2) + "\n";
 }
 
-std::string hlr_svg(const std::vector<arfmodel::Line2>& lines, const std::string& title)
+std::string hlr_svg(const std::vector<arfmodel::Line2>& lines, const std::string& title,
+                    const std::vector<Element>& drawn)
 {
+    std::vector<arfmodel::Line2> over;
+    for (const Element& e : drawn) {
+        arfmodel::Line2 l{true, false, false, {}};
+        for (P2 p : polyline(e, 1.0)) l.pts.push_back({p.x, p.y});
+        over.push_back(std::move(l));
+    }
     Box b;
+    for (const auto& l : over)
+        for (const auto& p : l.pts) b.add({p[0], p[1]});
     for (const auto& l : lines)
         for (const auto& p : l.pts) b.add({p[0], p[1]});
     if (b.empty()) b = {0, 0, 1, 1};
@@ -242,13 +304,19 @@ std::string hlr_svg(const std::vector<arfmodel::Line2>& lines, const std::string
     std::string s = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" + num(b.x0 - m) + " " + num(-b.y1 - m) +
                     " " + num(b.x1 - b.x0 + 2 * m) + " " + num(b.y1 - b.y0 + 2 * m) + "\">\n<title>" + title +
                     "</title>\n<style>path{fill:none;stroke-linecap:round}.v{stroke:#000;stroke-width:0.6}"
-                    ".h{stroke:#555;stroke-width:0.3;stroke-dasharray:3 2}.s{stroke:#999;stroke-width:0.3}</style>\n"
+                    ".h{stroke:#555;stroke-width:0.3;stroke-dasharray:3 2}.s{stroke:#999;stroke-width:0.3}"
+                    ".d{stroke:#d01010;stroke-width:0.35;opacity:0.8}</style>\n"
                     "<g transform=\"scale(1,-1)\">\n";
     for (const auto& l : lines) {
         std::string d;
         for (const auto& p : l.pts) d += (d.empty() ? "M" : " L") + num(p[0]) + "," + num(p[1]);
         const char* cls = l.smooth ? "s" : l.visible ? "v" : "h";
         s += std::string("<path class=\"") + cls + "\" d=\"" + d + "\"/>\n";
+    }
+    for (const auto& l : over) {
+        std::string d;
+        for (const auto& p : l.pts) d += (d.empty() ? "M" : " L") + num(p[0]) + "," + num(p[1]);
+        s += "<path class=\"d\" d=\"" + d + "\"/>\n";
     }
     return s + "</g>\n</svg>\n";
 }

@@ -17,7 +17,12 @@ struct Score {
     double coverage = 0;  // share of the projection's visible edges and outlines within eps of a drawn element
     double support = 0;   // share of the drawn length within eps of any projected edge
     std::vector<double> element_share;  // per drawn element, in the order written
+    std::vector<double> element_seen_share;  // the same within eps of a visible edge
+    std::vector<double> element_len;
 };
+
+// Whether drawn element i (e) is off the projection by the per-element check.
+bool element_off(const Score& s, const arfhost::Element& e, std::size_t i);
 
 // Smooth joins never count against coverage; hidden and smooth edges support.
 Score compare(const std::vector<arfhost::Element>& drawn, const std::vector<arfmodel::Line2>& lines, double eps);
@@ -29,6 +34,7 @@ struct Compared {
     std::string family;
     double eps = 0;
     Score score;
+    double geometry_support = 0;     // support over the elements that are not symbols: what the gate sees
     std::vector<int> bad_elements;  // 1-based, below the element share and not excepted
     std::vector<std::string> notes;  // exceptions that applied
     bool below_gate = false;
@@ -44,7 +50,9 @@ Compared compare_drawing(const Drawing& d);
 // over the records and the worst record, and the failures.
 std::string compare_summary(const std::vector<Compared>& all);
 
-// The projection as SVG (y up): visible edges solid, hidden dashed, smooth joins thin grey.
-std::string hlr_svg(const std::vector<arfmodel::Line2>& lines, const std::string& title);
+// The projection as SVG (y up): visible edges solid, hidden dashed, smooth joins
+// thin grey; the drawn elements, when given, over it in thin red.
+std::string hlr_svg(const std::vector<arfmodel::Line2>& lines, const std::string& title,
+                    const std::vector<arfhost::Element>& drawn = {});
 
 }  // namespace arftool
