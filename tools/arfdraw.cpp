@@ -173,7 +173,7 @@ struct DrawOptions {
     }
 };
 
-int cmd_catalogue(const Library& lib, const std::string& dir, bool all)
+int cmd_catalogue(const Library& lib, const std::string& dir, bool all, bool hlr)
 {
     if (dir.empty()) throw UsageError("catalogue wants --out DIR");
     const auto reqs = catalogue_requests(lib, all);
@@ -183,7 +183,7 @@ int cmd_catalogue(const Library& lib, const std::string& dir, bool all)
         std::cerr << "\r\033[Kcatalogue " << done << '/' << total << ' ' << what << std::flush;
         if (done == total) std::cerr << '\n';
     };
-    const CatalogueStats st = write_catalogue(lib, reqs, dir, progress);
+    const CatalogueStats st = write_catalogue(lib, reqs, dir, progress, hlr);
     std::cout << "catalogue: " << st.drawings << " drawings in " << dir << " (SVG and DXF, index.html); "
               << st.failed << " failed, " << st.unwritable << " not writable, " << st.flagged
               << " flagged by check; entries " << static_cast<int>(st.draw_seconds * 1000 + 0.5)
@@ -285,6 +285,8 @@ int main(int argc, char** argv)
     CLI::App* cat = app.add_subcommand("catalogue", "draw every entry and view as SVG and DXF, with an index.html gallery");
     cat->add_option("--out", cat_dir, "directory to write into (created if need be)")->required();
     cat->add_flag("--all", cat_all, "every record of every table, not only the sample sizes");
+    bool cat_hlr = false;
+    cat->add_flag("--hlr", cat_hlr, "also the solid's hidden-line projection under each modelled drawing (gallery toggle)");
 
     DrawOptions check_opts;
     bool check_all = false;
@@ -315,7 +317,7 @@ int main(int argc, char** argv)
         app.parse(argc, argv);
         const Library lib(library);
         if (app.got_subcommand("list")) return cmd_list(lib);
-        if (app.got_subcommand("catalogue")) return cmd_catalogue(lib, cat_dir, cat_all);
+        if (app.got_subcommand("catalogue")) return cmd_catalogue(lib, cat_dir, cat_all, cat_hlr);
         if (app.got_subcommand("check")) {
             if (check_opts.req.entry.empty()) return cmd_check(lib, catalogue_requests(lib, check_all));
             if (check_all) throw UsageError("check takes an entry or --all, not both");

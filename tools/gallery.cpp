@@ -1,5 +1,7 @@
 #include "gallery.h"
 
+#include <cstdio>
+
 namespace arftool {
 
 namespace {
@@ -46,6 +48,7 @@ select{margin-left:4px}
 .card .meta b{display:block}
 .card .files{padding:0 8px 6px}
 .card .bad{color:#b00}
+body.hlr .card img.plain,body:not(.hlr) .card img.hlr{display:none}
 .card .missing{height:190px;display:flex;align-items:center;justify-content:center;color:#b00;padding:8px}
 </style>
 </head>
@@ -54,6 +57,7 @@ select{margin-left:4px}
 <label>Entry<select id="f-entry"><option value="">all</option></select></label>
 <label>Size<select id="f-size"><option value="">all</option></select></label>
 <label>View<select id="f-view"><option value="">all</option></select></label>
+<label><input type="checkbox" id="f-hlr">hidden-line overlay</label>
 <span id="count"></span></header>
 <main id="grid">
 )";
@@ -88,6 +92,9 @@ constexpr const char* kTail = R"(</main>
     sel.addEventListener('change', apply);
   });
   apply();
+  document.getElementById('f-hlr').addEventListener('change', function () {
+    document.body.classList.toggle('hlr', this.checked);
+  });
   document.body.dataset.ready = String(cards.length);
 })();
 </script>
@@ -106,14 +113,24 @@ void write_gallery(std::ostream& out, const std::vector<Card>& cards)
         out << "<div class=\"card\" data-entry=\"" << escape(c.entry) << "\" data-size=\"" << escape(c.sizes)
             << "\" data-view=\"" << view << "\" data-elements=\"" << c.elements << "\">";
         if (c.error.empty())
-            out << "<a class=\"view\" href=\"" << escape(c.stem) << ".svg\"><img loading=\"lazy\" src=\""
+        {
+            out << "<a class=\"view\" href=\"" << escape(c.stem) << ".svg\"><img class=\"plain\" loading=\"lazy\" src=\""
                 << escape(c.stem) << ".svg\" alt=\"" << escape(label) << "\">";
+            if (c.overlay)
+                out << "<img class=\"hlr\" loading=\"lazy\" src=\"" << escape(c.stem) << ".hlr.svg\" alt=\""
+                    << escape(label) << " over its solid\">";
+        }
         else
             out << "<a class=\"view\"><div class=\"missing\">" << escape(c.error) << "</div>";
         out << "<div class=\"meta\"><b>" << escape(c.entry) << "</b>size " << escape(c.sizes) << " &middot; view "
             << view << " &middot; " << c.elements << " elements";
         if (c.status != 0) out << " &middot; <span class=\"bad\">status " << c.status << "</span>";
         if (c.findings) out << " &middot; <span class=\"bad\">" << c.findings << " check findings</span>";
+        if (c.overlay) {
+            char buf[64];
+            std::snprintf(buf, sizeof buf, "coverage %.2f, support %.2f", c.coverage, c.support);
+            out << " &middot; " << buf;
+        }
         out << "</div></a>";
         if (c.error.empty()) out << "<div class=\"files\"><a href=\"" << escape(c.stem) << ".dxf\">DXF</a></div>";
         out << "</div>\n";
