@@ -11,6 +11,7 @@
 
 #include "compare.h"
 #include "entry_cases.h"
+#include "tool_support.h"
 #include "views.h"
 
 namespace {
@@ -195,6 +196,28 @@ TEST(Compare, OneMovedElementIsCaught)
                 EXPECT_TRUE(caught) << "element " << i + 1 << " moved " << dist;
             }
     }
+}
+
+// The tool's model commands: a STEP file and a projection written, views
+// without a camera and entries without a model refused as command-line errors,
+// and compare's summary for one drawing.
+TEST(Compare, ToolCommands)
+{
+    tooltest::TempDir dir("model_cmds");
+    const std::string step = (dir.path / "bend.step").string(), svg = (dir.path / "bend.svg").string();
+    EXPECT_EQ(tooltest::arfdraw("model jarft91l00 --size 80 -o " + step).code, 0);
+    EXPECT_GT(std::filesystem::file_size(step), 1000u);
+    EXPECT_EQ(tooltest::arfdraw("hlr jarft91l00 --size 80 --view 6 --overlay -o " + svg).code, 0);
+    EXPECT_NE(tooltest::slurp(svg).find("class=\"h\""), std::string::npos);  // hidden edges dashed
+    EXPECT_EQ(tooltest::arfdraw("hlr jarft41l00 --view 14 -o " + svg).code, 2);  // the host's symbol
+    EXPECT_EQ(tooltest::arfdraw("model jarftx1s00 -o " + step).code, 2);
+
+    const tooltest::ToolRun r = tooltest::arfdraw("compare jarft41l00 --size 100 --view 2");
+    ASSERT_EQ(r.code, 0) << r.err;
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["failed"], 0);
+    EXPECT_NEAR(j["table"][0]["median_coverage"].get<double>(), 0.97, 0.02);
+    EXPECT_NEAR(j["table"][0]["median_support"].get<double>(), 0.99, 0.02);
 }
 
 }  // namespace
