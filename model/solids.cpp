@@ -274,3 +274,15 @@ double volume(const Solid& s)
 }
 
 }  // namespace arfmodel
+
+// Under LeakSanitizer (the sanitizer build of the tool and the tests): the
+// kernel keeps session data (the STEP translator's settings, its memory
+// manager's pools) for the life of the process, which the leak check would
+// count as ours. Linked wherever the models are.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libTKernel.so\nleak:libTKXSBase.so\nleak:libTKSTEP.so\nleak:libTKSTEPBase.so\n";
+}
+// Without the list of suppressions used on standard error, which the tool's
+// tests read.
+extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
