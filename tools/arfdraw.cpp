@@ -5,7 +5,9 @@
 // `catalogue` draws every entry and view into a directory with a gallery page;
 // `check` runs the outline checker over one drawing or the catalogue; `blocks`
 // writes a DXF block library; `golden` compares every drawing with its golden
-// file, or rewrites them.
+// file, or rewrites them; `model` writes the fitting's solid as STEP, `hlr` its
+// exact hidden-line projection for a view, and `compare` scores drawings against
+// that projection.
 //
 // Exit codes: 0 drawn (or nothing found); 1 the entry failed, the drawing holds
 // a value the format cannot carry, or the checker found something the entry did
@@ -25,8 +27,10 @@
 #include "check.h"
 #include "golden.h"
 #include "names.h"
+#include "compare.h"
 #include "output.h"
 #include "runner.h"
+#include "views.h"
 #include "writer.h"
 
 using namespace arftool;
@@ -194,7 +198,7 @@ struct DrawOptions {
     }
 };
 
-int cmd_catalogue(const Library& lib, const std::string& dir, bool all)
+int cmd_catalogue(const Library& lib, const std::string& dir, bool all, bool hlr)
 {
     if (dir.empty()) throw UsageError("catalogue wants --out DIR");
     const auto reqs = catalogue_requests(lib, all);
@@ -204,7 +208,7 @@ int cmd_catalogue(const Library& lib, const std::string& dir, bool all)
         std::cerr << "\r\033[Kcatalogue " << done << '/' << total << ' ' << what << std::flush;
         if (done == total) std::cerr << '\n';
     };
-    const CatalogueStats st = write_catalogue(lib, reqs, dir, progress);
+    const CatalogueStats st = write_catalogue(lib, reqs, dir, progress, hlr);
     std::cout << "catalogue: " << st.drawings << " drawings in " << dir << " (SVG and DXF, index.html); "
               << st.failed << " failed, " << st.unwritable << " not writable, " << st.flagged
               << " flagged by check; entries " << static_cast<int>(st.draw_seconds * 1000 + 0.5)
@@ -301,6 +305,59 @@ int cmd_golden(const Library& lib, const std::string& dir, bool update)
     return 0;
 }
 
+// The drawing whose record the model is built from; the entry must have a model and the view a camera.
+Drawing drawn_for_model(const Library& lib, const Request& req, bool need_camera)
+{
+    if (!lib.has_entry(req.entry)) throw UsageError("unknown entry '" + req.entry + "' (see arfdraw list)");
+    if (!arfmodel::has_model(req.entry)) throw UsageError("no model for " + req.entry + " yet");
+    if (need_camera && !arfmodel::view_info(req.entry, req.view))
+        throw UsageError(req.entry + " view " + std::to_string(req.view) + " has no camera (a symbol view)");
+    Drawing d = lib.draw(req);
+    if (!d.record) throw std::runtime_error(title_of(d) + ": the entry selected no record");
+    return d;
+}
+
+int cmd_model(const Library& lib, const Request& req, const std::string& out)
+{
+    const Drawing d = drawn_for_model(lib, req, false);
+    const arfmodel::Solid s = arfmodel::build(req.entry, *d.record);
+    arfmodel::write_step(s, out);
+    std::cout << "{\"entry\": \"" << req.entry << "\", \"file\": \"" << out << "\", \"volume_mm3\": " << arfmodel::volume(s)
+              << "}\n";
+    return 0;
+}
+
+int cmd_hlr(const Library& lib, const Request& req, const std::string& out, bool overlay)
+{
+    const Drawing d = drawn_for_model(lib, req, true);
+    const auto lines = arfmodel::project(arfmodel::build(req.entry, *d.record), arfmodel::view_info(req.entry, req.view)->cam);
+    const std::string svg = hlr_svg(lines, title_of(d) + " (hidden-line projection)",
+                                    overlay ? d.host.elements : std::vector<arfhost::Element>{});
+    if (out.empty() || out == "-") {
+        std::cout << svg;
+    } else {
+        try {
+            write_file_atomically(out, [&](std::ostream& o) { o << svg; });
+        } catch (const std::runtime_error& e) {
+            throw UsageError(e.what());
+        }
+    }
+    return 0;
+}
+
+int cmd_compare(const Library& lib, const std::vector<Request>& reqs)
+{
+    std::vector<Compared> all;
+    for (const Request& r : reqs) {
+        if (!arfmodel::has_model(r.entry) || !arfmodel::view_info(r.entry, r.view)) continue;
+        const Drawing d = lib.draw(r);
+        if (d.status != 0 || !d.record) continue;  // the checker reports failing drawings
+        all.push_back(compare_drawing(d));
+    }
+    std::cout << compare_summary(all);
+    return std::any_of(all.begin(), all.end(), [](const Compared& c) { return c.failed(); }) ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -327,6 +384,8 @@ int main(int argc, char** argv)
     CLI::App* cat = app.add_subcommand("catalogue", "draw every entry and view as SVG and DXF, with an index.html gallery");
     cat->add_option("--out", cat_dir, "directory to write into (created if need be)")->required();
     cat->add_flag("--all", cat_all, "every record of every table, not only the sample sizes");
+    bool cat_hlr = false;
+    cat->add_flag("--hlr", cat_hlr, "also the solid's hidden-line projection under each modelled drawing (gallery toggle)");
 
     std::string blocks_out;
     std::vector<std::string> blocks_entries;
@@ -351,6 +410,23 @@ int main(int argc, char** argv)
     golden->add_option("--dir", golden_dir, "directory of the golden files")->capture_default_str();
     golden->add_flag("--update", golden_update,
                      "rewrite the golden files from this build, adding new drawings (only for an intended change)");
+    DrawOptions model_opts, hlr_opts, compare_opts;
+    std::string model_out, hlr_out;
+    CLI::App* model = app.add_subcommand("model", "write the fitting's solid as STEP (AP214, millimetres)");
+    model_opts.add_to(model);
+    model->get_option("entry")->required();
+    model->add_option("-o,--output", model_out, "STEP file to write")->required();
+    CLI::App* hlr = app.add_subcommand("hlr", "write the solid's exact hidden-line projection for a view as SVG");
+    hlr_opts.add_to(hlr);
+    hlr->get_option("entry")->required();
+    hlr->add_option("-o,--output", hlr_out, "SVG file (default: standard output)");
+    bool hlr_overlay = false;
+    hlr->add_flag("--overlay", hlr_overlay, "draw the library's drawing over the projection, in red");
+    bool compare_all = false;
+    CLI::App* cmp = app.add_subcommand(
+        "compare", "score drawings against the solid's projection: one (ENTRY and options), the sample catalogue, or --all");
+    compare_opts.add_to(cmp);
+    cmp->add_flag("--all", compare_all, "every record of every table");
 
     try {
         app.parse(argc, argv);
@@ -359,7 +435,7 @@ int main(int argc, char** argv)
             throw UsageError("the library " + (library.empty() ? default_library_path() : library) +
                              " exports no fitting entry");
         if (app.got_subcommand("list")) return cmd_list(lib);
-        if (app.got_subcommand("catalogue")) return cmd_catalogue(lib, cat_dir, cat_all);
+        if (app.got_subcommand("catalogue")) return cmd_catalogue(lib, cat_dir, cat_all, cat_hlr);
         if (app.got_subcommand("golden")) return cmd_golden(lib, golden_dir, golden_update);
         if (app.got_subcommand("blocks")) return cmd_blocks(lib, blocks_out, blocks_entries, blocks_all);
         if (app.got_subcommand("check")) {
@@ -368,6 +444,13 @@ int main(int argc, char** argv)
             if (!lib.has_entry(check_opts.req.entry))
                 throw UsageError("unknown entry '" + check_opts.req.entry + "' (see arfdraw list)");
             return cmd_check(lib, {check_opts.finish(lib)});
+        }
+        if (app.got_subcommand("model")) return cmd_model(lib, model_opts.finish(lib), model_out);
+        if (app.got_subcommand("hlr")) return cmd_hlr(lib, hlr_opts.finish(lib), hlr_out, hlr_overlay);
+        if (app.got_subcommand("compare")) {
+            if (compare_opts.req.entry.empty()) return cmd_compare(lib, catalogue_requests(lib, compare_all));
+            if (compare_all) throw UsageError("compare takes an entry or --all, not both");
+            return cmd_compare(lib, {compare_opts.finish(lib)});
         }
         // An empty value given on purpose is not the same as leaving the option out.
         if (format_opt->count() && format.empty()) throw UsageError("--format wants one of " + format_names());

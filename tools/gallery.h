@@ -19,6 +19,8 @@ struct Card {
     int findings = 0;   // what the outline checker found that the entry did not declare
     int intended = 0;   // what it found that the entry declared as drawn so on purpose
     std::string error;  // why no files were written, empty when they were
+    bool overlay = false;  // stem.hlr.svg holds the solid's projection with the drawing over it
+    double coverage = 0, support = 0;
 };
 
 void write_gallery(std::ostream& out, const std::vector<Card>& cards);
