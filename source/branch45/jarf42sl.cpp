@@ -2,8 +2,10 @@
 #include "arftable.h"
 #include "catalog.h"
 #include "comblock.h"
+#include "elemout.h"
 #include "frame.h"
 #include "lenrule.h"
+#include "outline.h"
 
 namespace {
 
@@ -28,8 +30,129 @@ constinit Table2<B, 5, 14> table = table2<5, 14>(
 
 constexpr int kSample1 = 65, kSample2 = 50;
 
-// View codes 1 to 7; the outlines fill their slots.
-constexpr ViewFn<B> kViews[8] = {};
+// ---------------------------------------------------------------------------
+// Outline. The run stands on the y axis, end 1 at y = -d10 and its end-2
+// socket from the branch profile towards +y; the branch is a plain pipe on the
+// 45-degree diagonal (+x, +y): pipe d12 out to e = d15 - 2 d14 along its axis,
+// then the wider spigot d11 with a hub line at d15 - d14 and its end face at d15.
+
+constexpr double k = 0.707106781;  // cos 45
+
+int view_no(const BZI_WRT_PRM* w) { return w->head->view_no; }
+
+// Where the branch pipe widens to the spigot, along the branch axis.
+double spigot_start(const B* b) { return b->d15 - (b->d14 + b->d14); }
+
+// View 1: the fitting in its own plane. One closed silhouette from end 1 up
+// the run's left side, round the run socket, down its right side to the
+// branch, out along the branch and back, down to end 1; then the lines across
+// the run socket and the branch's two steps.
+int jarf42sl_v1(BZI_WRT_PRM* w, const B* b)
+{
+    tagRPT* P = data;
+    const double e = spigot_start(b);
+    P[0] = {0, -b->d10};
+    P[1] = {-0.5 * b->d2, -b->d10};
+    P[15] = {(e - 0.5 * b->d12) * k, (0.5 * b->d12 + e) * k};
+    P[16] = {(e - 0.5 * b->d11) * k, (e + 0.5 * b->d11) * k};
+    P[17] = {(b->d15 - b->d14 - 0.5 * b->d11) * k, (b->d15 - b->d14 + 0.5 * b->d11) * k};
+    P[18] = {(b->d15 - 0.5 * b->d11) * k, (b->d15 + 0.5 * b->d11) * k};
+    for (int i = 0; i < 4; ++i) P[19 + i] = {P[18 - i].y, P[18 - i].x};  // the branch's far side
+
+    if (zahyoar1(10, 0, b)) return 1;
+    copy_pts(P, 2, 71, 12);
+    P[25] = data[83];
+    P[26] = data[84];
+    P[24] = {0.5 * b->d2, -b->d10};
+
+    // The branch meets the run's right pipe line a half pipe width (measured
+    // across the slant, so sqrt 2 times it upright) either side of its axis.
+    const tagRPT x = cross(line(pt(P[13].x, -b->d10), P[13]), line(pt(0, 0), pt(b->d15, b->d15)));
+    P[27] = {P[13].x, x.y};
+    P[14] = {P[13].x, P[27].y + std::sqrt(2.0) * b->d12 * 0.5};
+    P[23] = {P[13].x, P[27].y - std::sqrt(2.0) * b->d12 * 0.5};
+
+    Out o(w);
+    for (int n = 1; n <= 23; ++n)
+        if (o.code(n == 7 ? kEnd2 : n == 18 ? kEnd3 : kBody).seg(P[n], P[n + 1])) return 1;
+    return o.code(kEnd1).seg(P[24], P[1]) ||
+           o.code(kBody).seg(P[2], P[13]) ||
+           o.seg(P[6], P[9]) ||
+           o.seg(P[25], P[26]) ||
+           o.seg(P[15], P[22]) ||
+           o.seg(P[17], P[20]);
+}
+
+// Views 2 and 5: the run end-on (circles at the origin), the branch along +x
+// shortened by k, its sections ellipses k as wide as high. View 2 looks at
+// the run socket's end: the branch pipe lines run from the socket rim to the
+// run pipe, and the run pipe shows as two circles. View 5 looks from the
+// other end: the socket rim is a whole circle with its bore, and the branch
+// end face shows whole with its bore.
+int jarf42sl_v2(BZI_WRT_PRM* w, const B* b)
+{
+    tagRPT* P = data;
+    const double e = spigot_start(b);
+    P[0] = {0, 0};
+    P[1] = {e * k, 0.5 * b->d12};
+    P[2] = {e * k, 0.5 * b->d11};
+    P[3] = {(b->d15 - b->d14) * k, 0.5 * b->d11};
+    P[4] = {k * b->d15, 0.5 * b->d11};
+    mirror_back_pts(P, 5, 4, 4);
+    P[13] = {0, P[1].y};
+    P[14] = {0, P[8].y};
+
+    // H: the branch pipe's upper line, extended to the run.
+    const tagRSEG h = line(pt(0, P[1].y), P[1]);
+    const double rim = 0.5 * b->d1, step = (b->d2 + b->d1) * 0.25;
+    P[10] = larger_x(cross(h, circ(P[0], rim)));
+    P[9] = flip_y(P[10]);
+    P[11] = larger_x(cross(h, circ(P[0], step)));
+    P[12] = flip_y(P[11]);
+    // With a narrower branch its pipe lines stop at the run pipe; of equal
+    // sizes the line only touches the run pipe, so they run on to the axis.
+    if (b->main_size != b->branch_size) {
+        P[13] = larger_x(cross(h, circ(P[0], 0.5 * b->d2)));
+        P[14] = flip_y(P[13]);
+    }
+    const tagRELL e1 = slant_rim(P[1].x, 0.5 * b->d11, k);
+    const tagRELL e2 = slant_rim(P[4].x, 0.5 * b->d11, k);
+    const tagRELL e3 = slant_rim(P[3].x, 0.5 * b->d11, k);
+    P[15] = smaller_x(cross(h, e1));
+    P[16] = flip_y(P[15]);
+
+    Out o(w);
+    if (view_no(w) == 2)
+        return o.code(kBody).seg(P[10], P[1]) ||
+               o.earc(e1, P[16], P[15]) ||
+               o.seg(P[2], P[4]) ||
+               o.code(kEnd3).earc(e2, P[5], P[4]) ||
+               o.code(kBody).seg(P[5], P[7]) ||
+               o.seg(P[8], P[9]) ||
+               o.code(kEnd2).arc(P[0], rim, P[10], P[9]) ||
+               o.code(kBody).earc(slant_rim(P[1].x, 0.5 * b->d12, k), P[8], P[1]) ||
+               o.earc(e3, P[6], P[3]) ||
+               o.seg(P[10], P[13]) ||
+               o.seg(P[9], P[14]) ||
+               o.arc(P[0], step, P[11], P[12]) ||
+               o.code(kEnd2).circle(P[0], 0.5 * b->d2) ||
+               o.circle(P[0], 0.5 * b->d2 - b->d7);
+    return o.code(kBody).seg(P[10], P[15]) ||
+           o.earc(e1, P[2], P[7]) ||
+           o.seg(P[2], P[4]) ||
+           o.code(kEnd3).earc(e2, P[5], P[4]) ||
+           o.code(kBody).seg(P[5], P[7]) ||
+           o.seg(P[16], P[9]) ||
+           o.code(kEnd2).arc(P[0], rim, P[10], P[9]) ||
+           o.code(kBody).earc(e3, P[3], P[6]) ||
+           o.code(kEnd3).earc(e2, P[4], P[5]) ||
+           o.code(kEnd2).arc(P[0], rim, P[9], P[10]) ||
+           o.circle(P[0], rim - b->d8) ||
+           o.code(kEnd3).ellipse(slant_rim(P[4].x, 0.5 * b->d12, k));
+}
+
+// View codes 1 to 7.
+constexpr ViewFn<B> kViews[8] = {nullptr, jarf42sl_v1, jarf42sl_v2, nullptr, nullptr, jarf42sl_v2};
 
 int proc_list[kProcListLen] = {38, 44, 47, 48, 44, 54, 55};
 constinit BZI_COM_PRM com = com_block(1, 3, {0x00, 0x00, 0x50, 0x00, 0x08, 0x01, 0x00, 0x00}, 4);
