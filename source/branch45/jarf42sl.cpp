@@ -1,4 +1,7 @@
 // 45-degree branch with a long spigot branch.
+#include <algorithm>
+#include <cmath>
+
 #include "arftable.h"
 #include "catalog.h"
 #include "comblock.h"
@@ -151,8 +154,184 @@ int jarf42sl_v2(BZI_WRT_PRM* w, const B* b)
            o.code(kEnd3).ellipse(slant_rim(P[4].x, 0.5 * b->d12, k));
 }
 
+// ---------------------------------------------------------------------------
+// Views 3 and 4 look along the view-1 x axis at the run side-on: view 3 from
+// the branch side, the branch coming towards the viewer over the run; view 4
+// from behind, the branch going away behind the run. The branch axis point at
+// distance t lies at (0, k t), each of its circles an ellipse r wide and k r
+// high (as the 45-degree branch's views 3 and 4 draw it). Where one part
+// stands in front of the other, the lines behind are cut where they pass
+// under its outline: each element is walked in small steps against an
+// inside test of the part in front, and each crossing is found by halving.
+
+constexpr int kSteps = 256;
+constexpr double kEdge = 1e-9;  // a point this close to the front outline counts as covered
+
+// Calls draw(t0, t1) for every stretch of [0, 1] where covered(t) is false.
+template <class Covered, class Draw>
+int uncovered(Covered covered, Draw draw)
+{
+    double from = 0.0, prev = 0.0;
+    bool was = covered(0.0);
+    for (int i = 1; i <= kSteps; ++i) {
+        const double t = i == kSteps ? 1.0 : double(i) / kSteps;
+        const bool now = covered(t);
+        if (now != was) {
+            double lo = prev, hi = t;  // lo keeps 'was', hi keeps 'now'
+            for (int n = 0; n < 60; ++n) {
+                const double m = 0.5 * (lo + hi);
+                (covered(m) == was ? lo : hi) = m;
+            }
+            if (now) {
+                if (draw(from, lo)) return 1;
+            } else {
+                from = hi;
+            }
+            was = now;
+        }
+        prev = t;
+    }
+    return was ? 0 : draw(from, 1.0);
+}
+
+// The visible stretches of segment a-b.
+template <class Covered>
+int seg_uncovered(Out& o, tagRPT a, tagRPT b, Covered covered)
+{
+    auto at = [&](double t) { return t >= 1.0 ? b : a + t * (b - a); };
+    return uncovered([&](double t) { return covered(at(t)); },
+                     [&](double t0, double t1) { return dist(at(t0), at(t1)) < 1e-6 ? 0 : o.seg(at(t0), at(t1)); });
+}
+
+// The visible stretches of the axis-parallel ellipse e from angle th0 counter-
+// clockwise to th1 (radians); the whole ellipse when th1 - th0 is a full turn
+// and nothing covers it.
+template <class Covered>
+int earc_uncovered(Out& o, const tagRELL& e, double th0, double th1, Covered covered)
+{
+    auto at = [&](double t) {
+        const double th = th0 + t * (th1 - th0);
+        return pt(e.x + e.a * std::cos(th), e.y + e.b * std::sin(th));
+    };
+    const bool whole = th1 - th0 >= 2.0 * std::acos(-1.0);
+    return uncovered([&](double t) { return covered(at(t)); }, [&](double t0, double t1) {
+        if (whole && t0 == 0.0 && t1 == 1.0) return o.ellipse(e);
+        return dist(at(t0), at(t1)) < 1e-6 ? 0 : o.earc(e, at(t0), at(t1));
+    });
+}
+
+// The branch's figures in views 3 and 4: pipe d12 from its root on the run
+// pipe (the axis meets the pipe's side at height d2/2) to e, the end disc d11
+// from e to the end face at d15 with its hub line at d15 - d14.
+struct Upright {
+    double a12, a11, root, near, hub, face;  // half widths; heights of the axis points
+    tagRELL pipe_at(double y) const { return {0, y, a12, k * a12, 0}; }
+    tagRELL disc_at(double y) const { return {0, y, a11, k * a11, 0}; }
+};
+
+Upright upright(const B* b)
+{
+    return {0.5 * b->d12, 0.5 * b->d11, 0.5 * b->d2, k * spigot_start(b), k * (b->d15 - b->d14), k * b->d15};
+}
+
+// Whether p lies under the branch's outline seen from its own side: the disc
+// between the near half of its first rim and the far half of its end face,
+// and the pipe from the near half of its root up to the disc.
+bool under_branch(const Upright& u, tagRPT p)
+{
+    const double x = std::abs(p.x);
+    auto half_height = [&](double a) { return k * a * std::sqrt(std::max(0.0, 1.0 - x * x / (a * a))); };
+    if (x < u.a11 + kEdge && p.y > u.near - half_height(u.a11) - kEdge &&
+        p.y < u.face + half_height(u.a11) + kEdge)
+        return true;
+    return x < u.a12 + kEdge && p.y > u.root - half_height(u.a12) - kEdge && p.y < u.near + kEdge;
+}
+
+// Whether p lies under the run's outline P1, P2 .. P13, P24 (or on it).
+bool under_run(const tagRPT* P, tagRPT p)
+{
+    static constexpr int ring[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 24};
+    bool in = false;
+    for (int i = 0, j = 13; i < 14; j = i++) {
+        const tagRPT a = P[ring[i]], b = P[ring[j]];
+        const tagRPT d = b - a;
+        const double len2 = d.x * d.x + d.y * d.y;
+        const double t = std::clamp(((p.x - a.x) * d.x + (p.y - a.y) * d.y) / len2, 0.0, 1.0);
+        if (dist(p, a + t * d) < kEdge) return true;
+        if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) * d.x / d.y) in = !in;
+    }
+    return in;
+}
+
+int jarf42sl_v3(BZI_WRT_PRM* w, const B* b)
+{
+    tagRPT* P = data;
+    const bool front = view_no(w) == 3;  // view 3: the branch in front; view 4: the run
+    P[1] = {-0.5 * b->d2, -b->d10};
+    P[24] = {0.5 * b->d2, -b->d10};
+    if (zahyoar1(10, 0, b)) return 1;
+    copy_pts(P, 2, 71, 12);
+    P[25] = data[83];
+    P[26] = data[84];
+    const Upright u = upright(b);
+    const double pi = std::acos(-1.0);
+
+    Out o(w);
+    // The run as in view 1 without the branch, cut under the branch in view 3.
+    auto run = [&](int from, int to) {
+        return front ? seg_uncovered(o, P[from], P[to], [&](tagRPT p) { return under_branch(u, p); })
+                     : o.seg(P[from], P[to]);
+    };
+    for (int n = 1; n <= 12; ++n) {
+        o.code(n == 7 ? kEnd2 : kBody);
+        if (run(n, n + 1)) return 1;
+    }
+    if (run(13, 24)) return 1;
+    o.code(kEnd1);
+    if (run(24, 1)) return 1;
+    o.code(kBody);
+    if (run(2, 13) || run(6, 9) || run(25, 26)) return 1;
+
+    // The branch: in view 4 cut under the run.
+    auto hidden = [&](tagRPT p) { return !front && under_run(P, p); };
+    auto bar = [&](tagRPT a, tagRPT c) { return seg_uncovered(o, a, c, hidden); };
+    auto rim = [&](const tagRELL& e, double th0, double th1) { return earc_uncovered(o, e, th0, th1, hidden); };
+    o.code(kBody);
+    if (front) {
+        // Seen from its own side the branch hides its pipe's far half at the
+        // root, and the disc hides the pipe above the near half of its first
+        // rim; the end face shows whole with the pipe's circle on it.
+        const tagRELL near = u.disc_at(u.near);
+        const double top = smaller_y(cross(line(pt(u.a12, u.root), pt(u.a12, u.near)), near)).y;
+        return rim(u.pipe_at(u.root), pi, 2 * pi) ||
+               bar(pt(-u.a12, u.root), pt(-u.a12, top)) ||
+               bar(pt(u.a12, u.root), pt(u.a12, top)) ||
+               bar(pt(-u.a11, u.near), pt(-u.a11, u.face)) ||
+               bar(pt(u.a11, u.near), pt(u.a11, u.face)) ||
+               rim(near, pi, 2 * pi) ||
+               rim(u.disc_at(u.hub), pi, 2 * pi) ||
+               o.code(kEnd3).ellipse(u.disc_at(u.face)) ||
+               o.ellipse(u.pipe_at(u.face));
+    }
+    // From behind, the root lies behind the run pipe; the pipe stands in
+    // front of the disc's first face up to the pipe's near half there, the
+    // face shows round the pipe, and of the hub line and the end rim only the
+    // near halves show.
+    const double side = std::acos(u.a12 / u.a11);
+    if (bar(pt(-u.a12, u.root), pt(-u.a12, u.near)) ||
+           bar(pt(u.a12, u.root), pt(u.a12, u.near)) ||
+           rim(u.pipe_at(u.near), 0, pi) ||
+           rim(u.disc_at(u.near), 2 * pi - side, 3 * pi + side) ||
+           bar(pt(-u.a11, u.near), pt(-u.a11, u.face)) ||
+           bar(pt(u.a11, u.near), pt(u.a11, u.face)) ||
+           rim(u.disc_at(u.hub), 0, pi))
+        return 1;
+    o.code(kEnd3);
+    return rim(u.disc_at(u.face), 0, pi);
+}
+
 // View codes 1 to 7.
-constexpr ViewFn<B> kViews[8] = {nullptr, jarf42sl_v1, jarf42sl_v2, nullptr, nullptr, jarf42sl_v2};
+constexpr ViewFn<B> kViews[8] = {nullptr, jarf42sl_v1, jarf42sl_v2, jarf42sl_v3, jarf42sl_v3, jarf42sl_v2};
 
 int proc_list[kProcListLen] = {38, 44, 47, 48, 44, 54, 55};
 constinit BZI_COM_PRM com = com_block(1, 3, {0x00, 0x00, 0x50, 0x00, 0x08, 0x01, 0x00, 0x00}, 4);
