@@ -203,15 +203,17 @@ int seg_uncovered(Out& o, tagRPT a, tagRPT b, Covered covered)
                      [&](double t0, double t1) { return dist(at(t0), at(t1)) < 1e-6 ? 0 : o.seg(at(t0), at(t1)); });
 }
 
-// The visible stretches of the axis-parallel ellipse e from angle th0 counter-
-// clockwise to th1 (radians); the whole ellipse when th1 - th0 is a full turn
-// and nothing covers it.
+// The visible stretches of ellipse e (rotation in degrees) from parameter
+// angle th0 counter-clockwise to th1 (radians); the whole ellipse when th1 -
+// th0 is a full turn and nothing covers it.
 template <class Covered>
 int earc_uncovered(Out& o, const tagRELL& e, double th0, double th1, Covered covered)
 {
+    const double rho = e.rot * std::acos(-1.0) / 180.0, cr = std::cos(rho), sr = std::sin(rho);
     auto at = [&](double t) {
         const double th = th0 + t * (th1 - th0);
-        return pt(e.x + e.a * std::cos(th), e.y + e.b * std::sin(th));
+        const double u = e.a * std::cos(th), v = e.b * std::sin(th);
+        return pt(e.x + u * cr - v * sr, e.y + u * sr + v * cr);
     };
     const bool whole = th1 - th0 >= 2.0 * std::acos(-1.0);
     return uncovered([&](double t) { return covered(at(t)); }, [&](double t0, double t1) {
@@ -220,31 +222,46 @@ int earc_uncovered(Out& o, const tagRELL& e, double th0, double th1, Covered cov
     });
 }
 
-// The branch's figures in views 3 and 4: pipe d12 from its root on the run
-// pipe (the axis meets the pipe's side at height d2/2) to e, the end disc d11
-// from e to the end face at d15 with its hub line at d15 - d14.
-struct Upright {
-    double a12, a11, root, near, hub, face;  // half widths; heights of the axis points
-    tagRELL pipe_at(double y) const { return {0, y, a12, k * a12, 0}; }
-    tagRELL disc_at(double y) const { return {0, y, a11, k * a11, 0}; }
+// The branch as views 3 to 7 see it: pipe d12 from its root on the run pipe
+// to e, the end disc d11 from e to the end face at d15 with its hub line at
+// d15 - d14. Its axis runs from the origin along the unit vector ax, each
+// axis distance t drawn 'along' times as long; 'ac' is the unit vector across
+// it. A section of radius R is an ellipse R across and squash·R along the axis.
+// Parameter angles of the section ellipses are counted as in views 3 and 4
+// (0 at +ac, a quarter turn at +ax) and shifted by 'turn' where the drawn
+// ellipse's first semi-axis runs along the axis.
+struct Branch {
+    tagRPT ax, ac;
+    double along, squash, rot, turn;
+    double a12, a11, root, near, hub, face;  // half widths; drawn axis distances
+    tagRPT at(double h) const { return h * ax; }
+    tagRPT at(double h, double w) const { return h * ax + w * ac; }
+    tagRELL section(double h, double r) const
+    {
+        const tagRPT c = at(h);
+        return rot == 0 ? tagRELL{c.x, c.y, r, squash * r, 0} : tagRELL{c.x, c.y, squash * r, r, rot};
+    }
 };
 
-Upright upright(const B* b)
+Branch branch(const B* b, tagRPT ax, tagRPT ac, double along, double squash, double rot, double turn)
 {
-    return {0.5 * b->d12, 0.5 * b->d11, 0.5 * b->d2, k * spigot_start(b), k * (b->d15 - b->d14), k * b->d15};
+    // The axis leaves the run pipe where it is d2/2 from the run's axis in
+    // the fitting's plane, at distance d2/2 / k along it.
+    const double root = rot == 0 ? 0.5 * b->d2 : along * (0.5 * b->d2 / k);
+    return {ax, ac, along, squash, rot, turn, 0.5 * b->d12, 0.5 * b->d11, root,
+            along * spigot_start(b), along * (b->d15 - b->d14), along * b->d15};
 }
 
 // Whether p lies under the branch's outline seen from its own side: the disc
 // between the near half of its first rim and the far half of its end face,
 // and the pipe from the near half of its root up to the disc.
-bool under_branch(const Upright& u, tagRPT p)
+bool under_branch(const Branch& u, tagRPT p)
 {
-    const double x = std::abs(p.x);
-    auto half_height = [&](double a) { return k * a * std::sqrt(std::max(0.0, 1.0 - x * x / (a * a))); };
-    if (x < u.a11 + kEdge && p.y > u.near - half_height(u.a11) - kEdge &&
-        p.y < u.face + half_height(u.a11) + kEdge)
+    const double x = std::abs(p.x * u.ac.x + p.y * u.ac.y), y = p.x * u.ax.x + p.y * u.ax.y;
+    auto half_depth = [&](double a) { return u.squash * a * std::sqrt(std::max(0.0, 1.0 - x * x / (a * a))); };
+    if (x < u.a11 + kEdge && y > u.near - half_depth(u.a11) - kEdge && y < u.face + half_depth(u.a11) + kEdge)
         return true;
-    return x < u.a12 + kEdge && p.y > u.root - half_height(u.a12) - kEdge && p.y < u.near + kEdge;
+    return x < u.a12 + kEdge && y > u.root - half_depth(u.a12) - kEdge && y < u.near + kEdge;
 }
 
 // Whether p lies under the run's outline P1, P2 .. P13, P24 (or on it).
@@ -263,21 +280,22 @@ bool under_run(const tagRPT* P, tagRPT p)
     return in;
 }
 
-int jarf42sl_v3(BZI_WRT_PRM* w, const B* b)
+// The run as view 1 draws it without the branch, then the branch; 'front'
+// when the branch comes towards the viewer over the run, else it goes away
+// behind it.
+int run_and_branch(BZI_WRT_PRM* w, const B* b, const Branch& u, bool front)
 {
     tagRPT* P = data;
-    const bool front = view_no(w) == 3;  // view 3: the branch in front; view 4: the run
     P[1] = {-0.5 * b->d2, -b->d10};
     P[24] = {0.5 * b->d2, -b->d10};
     if (zahyoar1(10, 0, b)) return 1;
     copy_pts(P, 2, 71, 12);
     P[25] = data[83];
     P[26] = data[84];
-    const Upright u = upright(b);
     const double pi = std::acos(-1.0);
 
     Out o(w);
-    // The run as in view 1 without the branch, cut under the branch in view 3.
+    // The run, cut under the branch when that comes in front.
     auto run = [&](int from, int to) {
         return front ? seg_uncovered(o, P[from], P[to], [&](tagRPT p) { return under_branch(u, p); })
                      : o.seg(P[from], P[to]);
@@ -292,46 +310,75 @@ int jarf42sl_v3(BZI_WRT_PRM* w, const B* b)
     o.code(kBody);
     if (run(2, 13) || run(6, 9) || run(25, 26)) return 1;
 
-    // The branch: in view 4 cut under the run.
+    // The branch, cut under the run when that stands in front.
     auto hidden = [&](tagRPT p) { return !front && under_run(P, p); };
     auto bar = [&](tagRPT a, tagRPT c) { return seg_uncovered(o, a, c, hidden); };
-    auto rim = [&](const tagRELL& e, double th0, double th1) { return earc_uncovered(o, e, th0, th1, hidden); };
-    o.code(kBody);
+    auto rim = [&](double h, double r, double th0, double th1) {
+        return earc_uncovered(o, u.section(h, r), th0 + u.turn, th1 + u.turn, hidden);
+    };
     if (front) {
-        // Seen from its own side the branch hides its pipe's far half at the
-        // root, and the disc hides the pipe above the near half of its first
-        // rim; the end face shows whole with the pipe's circle on it.
-        const tagRELL near = u.disc_at(u.near);
-        const double top = smaller_y(cross(line(pt(u.a12, u.root), pt(u.a12, u.near)), near)).y;
-        return rim(u.pipe_at(u.root), pi, 2 * pi) ||
-               bar(pt(-u.a12, u.root), pt(-u.a12, top)) ||
-               bar(pt(u.a12, u.root), pt(u.a12, top)) ||
-               bar(pt(-u.a11, u.near), pt(-u.a11, u.face)) ||
-               bar(pt(u.a11, u.near), pt(u.a11, u.face)) ||
-               rim(near, pi, 2 * pi) ||
-               rim(u.disc_at(u.hub), pi, 2 * pi) ||
-               o.code(kEnd3).ellipse(u.disc_at(u.face)) ||
-               o.ellipse(u.pipe_at(u.face));
+        // Coming towards the viewer the branch shows the near half of its
+        // root; the disc hides the pipe above the near half of its first rim,
+        // and the end face shows whole with the pipe's circle on it.
+        const tagRELL near = u.section(u.near, u.a11);
+        auto upto = [&](double wdt) {  // where the pipe line at wdt meets the first rim's near half
+            return smaller_y(cross(line(u.at(u.root, wdt), u.at(u.near, wdt)), near));
+        };
+        return rim(u.root, u.a12, pi, 2 * pi) ||
+               bar(u.at(u.root, -u.a12), upto(-u.a12)) ||
+               bar(u.at(u.root, u.a12), upto(u.a12)) ||
+               bar(u.at(u.near, -u.a11), u.at(u.face, -u.a11)) ||
+               bar(u.at(u.near, u.a11), u.at(u.face, u.a11)) ||
+               rim(u.near, u.a11, pi, 2 * pi) ||
+               rim(u.hub, u.a11, pi, 2 * pi) ||
+               o.code(kEnd3).ellipse(u.section(u.face, u.a11)) ||
+               o.ellipse(u.section(u.face, u.a12));
     }
-    // From behind, the root lies behind the run pipe; the pipe stands in
-    // front of the disc's first face up to the pipe's near half there, the
-    // face shows round the pipe, and of the hub line and the end rim only the
-    // near halves show.
+    // Going away, the root lies on the far side of the run pipe, hidden; the
+    // pipe lines are drawn from the run's axis so that where they come out
+    // from behind the run they start on its outline. The pipe stands in front
+    // of the disc's first face up to the pipe's far half there, the face
+    // shows round the pipe, and of the hub line and the end rim only the far
+    // halves show.
     const double side = std::acos(u.a12 / u.a11);
-    if (bar(pt(-u.a12, u.root), pt(-u.a12, u.near)) ||
-           bar(pt(u.a12, u.root), pt(u.a12, u.near)) ||
-           rim(u.pipe_at(u.near), 0, pi) ||
-           rim(u.disc_at(u.near), 2 * pi - side, 3 * pi + side) ||
-           bar(pt(-u.a11, u.near), pt(-u.a11, u.face)) ||
-           bar(pt(u.a11, u.near), pt(u.a11, u.face)) ||
-           rim(u.disc_at(u.hub), 0, pi))
+    if (bar(u.at(0, -u.a12), u.at(u.near, -u.a12)) ||
+        bar(u.at(0, u.a12), u.at(u.near, u.a12)) ||
+        rim(u.near, u.a12, 0, pi) ||
+        rim(u.near, u.a11, 2 * pi - side, 3 * pi + side) ||
+        bar(u.at(u.near, -u.a11), u.at(u.face, -u.a11)) ||
+        bar(u.at(u.near, u.a11), u.at(u.face, u.a11)) ||
+        rim(u.hub, u.a11, 0, pi))
         return 1;
     o.code(kEnd3);
-    return rim(u.disc_at(u.face), 0, pi);
+    return rim(u.face, u.a11, 0, pi);
+}
+
+// Views 3 and 4: the branch upright, shortened by k, its sections ellipses k
+// as high as wide (rotation 0).
+int jarf42sl_v3(BZI_WRT_PRM* w, const B* b)
+{
+    const Branch u = branch(b, pt(0, 1), pt(1, 0), k, k, 0, 0);
+    return run_and_branch(w, b, u, view_no(w) == 3);
+}
+
+// Views 6 and 7: the run as in view 1, the branch turned as the 45-degree
+// branch's views 6 and 7 turn it: its axis at 54.73561032 degrees, each axis
+// distance drawn sqrt(0.75) long, its sections ellipses half as deep as wide
+// with their first semi-axis along the axis. View 6 sees the branch come
+// towards the viewer over the run (its end face whole), view 7 sees it go
+// away behind the run.
+int jarf42sl_v6(BZI_WRT_PRM* w, const B* b)
+{
+    constexpr double turn = 54.73561032;
+    const double rho = turn * std::acos(-1.0) / 180.0;
+    const tagRPT ax = {std::cos(rho), std::sin(rho)}, ac = {std::sin(rho), -std::cos(rho)};
+    const Branch u = branch(b, ax, ac, std::sqrt(0.75), 0.5, turn, -0.5 * std::acos(-1.0));
+    return run_and_branch(w, b, u, view_no(w) == 6);
 }
 
 // View codes 1 to 7.
-constexpr ViewFn<B> kViews[8] = {nullptr, jarf42sl_v1, jarf42sl_v2, jarf42sl_v3, jarf42sl_v3, jarf42sl_v2};
+constexpr ViewFn<B> kViews[8] = {nullptr,     jarf42sl_v1, jarf42sl_v2, jarf42sl_v3,
+                                 jarf42sl_v3, jarf42sl_v2, jarf42sl_v6, jarf42sl_v6};
 
 int proc_list[kProcListLen] = {38, 44, 47, 48, 44, 54, 55};
 constinit BZI_COM_PRM com = com_block(1, 3, {0x00, 0x00, 0x50, 0x00, 0x08, 0x01, 0x00, 0x00}, 4);
