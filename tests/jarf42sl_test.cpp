@@ -114,22 +114,6 @@ TEST(Jarf42sl, EveryRecordDrawsItsViewsWhole)
         }
 }
 
-// With the branch going away behind it, the run stands whole in front: views
-// 4 and 7 start with view 1's run outline up to the socket's far side, and
-// the mark line across the socket is drawn whole.
-TEST(Jarf42sl, RunStandsWholeInFrontOfTheBranchSeenFromBehind)
-{
-    for (Sizes s : records())
-        for (int view : {4, 7}) {
-            SCOPED_TRACE(where(s, view));
-            ASSERT_EQ(draw(s, 1), 0);
-            const std::vector<Element> side = elements();
-            ASSERT_EQ(draw(s, view), 0);
-            for (int i = 0; i < 12; ++i) EXPECT_EQ(elements()[i].geo, side[i].geo) << i;
-            EXPECT_EQ(elements().at(16).geo, side.at(26).geo);
-        }
-}
-
 TEST(Jarf42sl, SideViewMeetsTheBranchOnItsPipeLines)
 {
     for (Sizes s : records()) {
