@@ -159,9 +159,11 @@ TEST(Branch45Views, EverySmallRecordDrawsItsListFiniteWithArcEndsOnTheirCurves)
     EXPECT_EQ(drawn, 21 * 13 + large_runs);  // and view 5 of every large run with a small branch
 }
 
-// At 125/150 on either size the drawing passes to the large outlines, which
-// draw fewer elements than any small list of the same view (or, until they
-// exist, nothing); view 5 of a large run and views 8/9 of a small run stay.
+// At 125/150 on either size the drawing passes to the large outlines; view 5 of a
+// large run and views 8/9 of a small run stay with the small family. Views 1 and 4
+// tell the three outline families apart by their lists: the small view 1 has at
+// least 29 elements and view 4 at least 17, the large run's view 1 has 21 and its
+// view 4 the run alone (4), the large branch's view 1 has 8.
 TEST(Branch45Views, DispatchSwitchesAt150OnEachSize)
 {
     const Pair pairs[] = {{125, 125}, {125, 100}, {150, 40}, {150, 125}, {150, 150}, {200, 150}, {300, 300}};
@@ -169,11 +171,17 @@ TEST(Branch45Views, DispatchSwitchesAt150OnEachSize)
         for (int view = 1; view <= 13; ++view) {
             SCOPED_TRACE(std::to_string(p.m) + "/" + std::to_string(p.b) + " view " + std::to_string(view));
             const Shot s = draw(p.m, p.b, view);
+            EXPECT_EQ(s.status, 0);
+            const bool large_branch = p.b >= 150, large_run = !large_branch && p.m >= 150;
+            const std::size_t n = s.els.size();
             if (small_family(p, view)) {
-                EXPECT_EQ(s.status, 0);
-                EXPECT_GE(s.els.size(), 15u);
-            } else {
-                EXPECT_LT(s.els.size(), view == 2 ? 22u : 15u);
+                EXPECT_GE(n, 15u);
+            }
+            if (view == 1) {
+                EXPECT_EQ(n >= 29u ? 0u : n, large_branch ? 8u : large_run ? 21u : 0u);
+            }
+            if (view == 4) {
+                EXPECT_TRUE(large_run ? n == 4u : large_branch || n >= 17u) << n;
             }
         }
     // View 5 of a large run reads the large layout: the run circles are the
