@@ -1,4 +1,6 @@
 // The host's globals, its common stages and its element write.
+#include <iterator>
+
 #include "recorder.h"
 
 BZI_WRT_PRM bzi_wrt_t{1, 0, 0, 0, &henkan, nullptr};
@@ -17,6 +19,12 @@ using namespace arfhost;
 int com_1st(HENKAN*, HEADTBL*, SHOKICH*, BZI_COM_PRM* com, BZI_WRT_PRM*, int* proc_list)
 {
     note_call("com_1st");
+    // The block's values and lengths are what the host draws the part's ends from.
+    constexpr std::size_t kRecs = sizeof(BZI_COM_PRM::rec) / sizeof(COM_REC);
+    double values[kRecs];
+    for (std::size_t i = 0; i < kRecs; ++i) values[i] = com->rec[i].value;
+    if (!finite_or_refuse("com_1st", {{"values", values, kRecs}, {"doubles", com->dbl, std::size(com->dbl)}}))
+        return 1;
     take_com_1st(com, proc_list);
     return should_fail("com_1st") ? 1 : 0;
 }
@@ -29,14 +37,7 @@ int com_2nd(HENKAN*, HEADTBL*, SHOKICH*, int)
 
 int gfbziwt(BZI_WRT_PRM* w, int)
 {
-    if (w->mode == 0) return take_header(w) ? 0 : 1;
-    // A record whose length disagrees with its form would be misread by a real
-    // host; refuse it so a protocol slip shows as a failed write.
-    const Form f = form_of_tag(bzifile.elem_tag);
-    if (f == Form::unknown || w->rec_len != bzifile.rec_len ||
-        bzifile.rec_len != 40 + 8 * geo_count(f))
-        return 1;
-    return take_element(w) ? 0 : 1;
+    return (w->mode == 0 ? take_header(w) : take_element(w)) ? 0 : 1;
 }
 
 const B_CIfLineType& B_CIfLineType::Solid()
