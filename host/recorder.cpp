@@ -148,13 +148,6 @@ bool should_fail(const char* name)
 
 bool take_args(const char* routine, std::initializer_list<Values> groups)
 {
-    if (!finite_or_refuse(routine, groups)) return false;
-    for (const Values& g : groups) note_arg(routine, g.name, g.v, g.n);
-    return true;
-}
-
-bool finite_or_refuse(const char* routine, std::initializer_list<Values> groups)
-{
     for (const Values& g : groups)
         for (std::size_t i = 0; i < g.n; ++i)
             if (!std::isfinite(g.v[i])) {
@@ -163,6 +156,7 @@ bool finite_or_refuse(const char* routine, std::initializer_list<Values> groups)
                                 std::to_string(i) + "] is " + value_text(g.v[i]));
                 return false;
             }
+    for (const Values& g : groups) note_arg(routine, g.name, g.v, g.n);
     return true;
 }
 

@@ -102,8 +102,6 @@ struct Values {
     std::size_t n;
 };
 bool take_args(const char* routine, std::initializer_list<Values> groups);
-// The same refusal without keeping the values, for records the host keeps whole.
-bool finite_or_refuse(const char* routine, std::initializer_list<Values> groups);
 // Arguments are kept only outside bench mode, so a benchmark sees no host allocation.
 void note_arg(const char* routine, const char* name, std::initializer_list<double> values);
 void note_arg(const char* routine, const char* name, const double* values, std::size_t n);

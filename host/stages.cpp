@@ -1,6 +1,4 @@
 // The host's globals, its common stages and its element write.
-#include <iterator>
-
 #include "recorder.h"
 
 BZI_WRT_PRM bzi_wrt_t{1, 0, 0, 0, &henkan, nullptr};
@@ -19,12 +17,6 @@ using namespace arfhost;
 int com_1st(HENKAN*, HEADTBL*, SHOKICH*, BZI_COM_PRM* com, BZI_WRT_PRM*, int* proc_list)
 {
     note_call("com_1st");
-    // The block's values and lengths are what the host draws the part's ends from.
-    constexpr std::size_t kRecs = sizeof(BZI_COM_PRM::rec) / sizeof(COM_REC);
-    double values[kRecs];
-    for (std::size_t i = 0; i < kRecs; ++i) values[i] = com->rec[i].value;
-    if (!finite_or_refuse("com_1st", {{"values", values, kRecs}, {"doubles", com->dbl, std::size(com->dbl)}}))
-        return 1;
     take_com_1st(com, proc_list);
     return should_fail("com_1st") ? 1 : 0;
 }

@@ -54,7 +54,7 @@ TEST(HostRefusals, NonFiniteValuesFailTheCallThatCarriesThem)
     };
     const Case cases[] = {
         {"bend with a NaN straight length",
-         [] { Part p = drawn(50); p.head.part_len = kNaN; return p.run(jarft41l00); }, "com_1st", "doubles[0] is nan"},
+         [] { Part p = drawn(50); p.head.part_len = kNaN; return p.run(jarft41l00); }, "gfbziwt", "(segment, write 1): geometry value 2 of 4 is nan"},
         {"reducer with an overflowing distance times a zero scale",
          [] {
              Part p = drawn(100, 50);
@@ -64,7 +64,7 @@ TEST(HostRefusals, NonFiniteValuesFailTheCallThatCarriesThem)
              p.head.pt_b = {1e308, 0, 0};
              return p.run(jarft01sct);
          },
-         "com_1st", "is nan"},
+         "gfbziwt", "is nan"},
         {"free-size tee after a standard tee left a NaN length",
          [] {
              Part l = drawn(250, 0, 50);
