@@ -22,5 +22,3 @@ static void BM_PlugSideView(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_PlugSideView)->Arg(1)->Arg(2);
-
-BENCHMARK_MAIN();

@@ -16,10 +16,12 @@ namespace arfcontract {
 
 namespace {
 
-// Host routines whose result the entries leave unread: a failure there does not
-// end the call. Every other failure does.
-constexpr std::string_view kAdvisory[] = {"hoonatu", "gohkpat", "denpvect",
-                                          "zlcFreeRadErboVectMake_OfDbl", "peke"};
+// Host routines whose result the entries leave unread, and intersection
+// routines whose failure means "found nothing", which an outline may answer
+// another way: a failure there does not end the call. Every other failure does.
+constexpr std::string_view kAdvisory[] = {"hoonatu", "gohkpat", "denpvect", "zlcFreeRadErboVectMake_OfDbl",
+                                          "peke", "GCG064", "GCG164", "GCG065", "GCG165",
+                                          "GCG005", "GCG110", "GCG111", "GCG122"};
 
 bool advisory(std::string_view routine)
 {

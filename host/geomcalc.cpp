@@ -3,11 +3,18 @@
 // Lines against circles and ellipses are solved in closed form in the
 // figure's own frame, from the foot of the perpendicular: the half chord
 // comes from the gap between the foot point and the curve, so a near-tangent
-// line loses no digits to cancellation. Two conics are solved by walking one
-// of them: its parameter splits into arcs on which the other's implicit
-// function is monotonic, so every crossing is bracketed on its own and every
-// touch is an extremum of that function.
+// line loses no digits to cancellation. Two conics are solved along the
+// parameter of the first: the second's implicit function there is a
+// trigonometric polynomial of degree two, whose extrema (the roots of a
+// quartic in the half-angle tangent, in closed form) split the curve into
+// arcs on which it is monotonic. A touch is an extremum within the touch
+// tolerance of zero; a crossing is the one root of the quartic of the function
+// itself on an arc whose ends differ in sign. Each root is polished by Newton
+// steps along the parameter, and no sine or arc tangent is taken per root.
 #include "geomcalc.h"
+
+#include "conic_route.h"
+#include "recorder.h"
 
 #include <algorithm>
 #include <array>
@@ -23,8 +30,6 @@ constexpr double kTouch = 1e-10;
 constexpr double kParallel = 1e-12;
 // Slack on a segment's parameter range, as a fraction of its length.
 constexpr double kOnSegment = 1e-9;
-// Samples round a conic when looking for the other's extrema.
-constexpr int kSamples = 1024;
 
 struct Vec {
     double x, y;
@@ -71,9 +76,10 @@ Vec toUnit(const Conic& k, Vec w)
     return {(w.x * k.u.x + w.y * k.u.y) / k.a, (-w.x * k.u.y + w.y * k.u.x) / k.b};
 }
 
-Vec onConic(const Conic& k, double t)
+// The point of k at the parameter whose cosine and sine are c, s.
+Vec onConic(const Conic& k, double c, double s)
 {
-    const double ca = k.a * std::cos(t), sb = k.b * std::sin(t);
+    const double ca = k.a * c, sb = k.b * s;
     return {k.c.x + ca * k.u.x - sb * k.u.y, k.c.y + ca * k.u.y + sb * k.u.x};
 }
 
@@ -150,143 +156,448 @@ bool onSegment(double t) { return t >= -kOnSegment && t <= 1.0 + kOnSegment; }
 
 // --- conic with conic ---------------------------------------------------
 
-// Implicit function of conic b along the parameter of conic a: zero where the
-// point of a lies on b, negative inside b. Dimensionless, so one touch
-// tolerance serves every size.
+// Conic b's implicit function along the parameter t of conic a: zero where the
+// point of a lies on b, negative inside b, dimensionless so that one touch
+// tolerance serves every size. In b's unit frame a's point is
+// q(t) = q0 + qc cos t + qs sin t (a's centre and semi-axis vectors), so
+// g(t) = |q(t)|^2 - 1 is a trigonometric polynomial of degree two: at most
+// four extrema and four roots.
 struct Walk {
-    Conic a, b;
+    Vec q0, qc, qs;
 
-    Vec inB(double t) const { return toUnit(b, onConic(a, t) - b.c); }
-    double g(double t) const
+    Walk(const Conic& a, const Conic& b)
+        : q0(toUnit(b, a.c - b.c)), qc(toUnit(b, a.a * a.u)), qs(toUnit(b, a.b * Vec{-a.u.y, a.u.x}))
     {
-        const Vec q = inB(t);
+    }
+    // g, g' and g'' at the parameter whose cosine and sine are c, s.
+    double g(double c, double s) const
+    {
+        const Vec q = q0 + c * qc + s * qs;
         return dot(q, q) - 1.0;
     }
-    double dg(double t) const
+    double dg(double c, double s) const { return 2.0 * dot(q0 + c * qc + s * qs, -s * qc + c * qs); }
+    double d2g(double c, double s) const
     {
-        const Vec tangent = {-a.a * std::sin(t) * a.u.x - a.b * std::cos(t) * a.u.y,
-                             -a.a * std::sin(t) * a.u.y + a.b * std::cos(t) * a.u.x};
-        return 2.0 * dot(inB(t), toUnit(b, tangent));
+        const Vec d = -s * qc + c * qs, q = q0 + c * qc + s * qs;
+        return 2.0 * (dot(d, d) - dot(q, c * qc + s * qs));
     }
 };
 
-// Root of f in [lo, hi] where f(lo) and f(hi) differ in sign; plain bisection
-// to the last bit, which is as far as the evaluation of f can be trusted.
-template <class F>
-double bisect(F f, double lo, double hi)
-{
-    const bool loNeg = f(lo) < 0;
-    for (int i = 0; i < 200; ++i) {
-        const double mid = 0.5 * (lo + hi);
-        if (mid <= lo || mid >= hi) break;
-        if ((f(mid) < 0) == loNeg) lo = mid;
-        else hi = mid;
+// A trigonometric polynomial k0 + c1 cos t + s1 sin t + c2 cos 2t + s2 sin 2t.
+struct Trig {
+    double k0, c1, s1, c2, s2;
+
+    double at(double c, double s) const { return k0 + c1 * c + s1 * s + c2 * (c - s) * (c + s) + s2 * 2.0 * s * c; }
+    Trig derivative() const { return {0.0, s1, -c1, 2.0 * s2, -2.0 * c2}; }
+    // The same function of tau = t - phi, given cos and sin of phi and 2 phi.
+    Trig shifted(double c, double s, double c2p, double s2p) const
+    {
+        return {k0, c1 * c + s1 * s, s1 * c - c1 * s, c2 * c2p + s2 * s2p, s2 * c2p - c2 * s2p};
     }
-    return 0.5 * (lo + hi);
+};
+
+Trig expand(const Walk& w)
+{
+    const double cc = dot(w.qc, w.qc), ss = dot(w.qs, w.qs);
+    return {dot(w.q0, w.q0) + 0.5 * (cc + ss) - 1.0, 2.0 * dot(w.q0, w.qc), 2.0 * dot(w.q0, w.qs),
+            0.5 * (cc - ss), dot(w.qc, w.qs)};
+}
+
+double horner(const double* c, int n, double x)
+{
+    double v = c[n];
+    for (int i = n - 1; i >= 0; --i) v = v * x + c[i];
+    return v;
+}
+
+// The root of c[0] + ... + c[n] x^n in [lo, hi], where it is monotonic and
+// changes sign from vlo to vhi: Newton steps from the secant point, falling
+// back to bisection when one would leave the shrinking bracket.
+double polyRoot(const double* c, int n, double lo, double hi, double vlo, double vhi)
+{
+    double dc[4];
+    for (int i = 0; i < n; ++i) dc[i] = (i + 1) * c[i + 1];
+    const bool loNeg = vlo < 0;
+    double x = lo + (hi - lo) * vlo / (vlo - vhi);
+    for (int i = 0; i < 100; ++i) {
+        const double v = horner(c, n, x);
+        if (v == 0.0) break;
+        if ((v < 0) == loNeg) lo = x;
+        else hi = x;
+        const double next = x - v / horner(dc, n - 1, x);
+        // Newton converges quadratically: after a step this small the error
+        // is at rounding level, where the sign of v no longer tells the side.
+        if (std::fabs(next - x) <= 1e-9 * std::max(1.0, std::fabs(x))) return next > lo && next < hi ? next : x;
+        x = next > lo && next < hi ? next : 0.5 * (lo + hi);
+    }
+    return x;
+}
+
+// Real roots of x^2 + b x + c, ascending: 0 or 2 (a double root twice).
+int monicQuadratic(double b, double c, double* out)
+{
+    const double disc = b * b - 4.0 * c;
+    if (disc < 0.0) return 0;
+    const double q = -0.5 * (b + std::copysign(std::sqrt(disc), b));
+    out[0] = q;
+    out[1] = q != 0.0 ? c / q : 0.0;
+    if (out[0] > out[1]) std::swap(out[0], out[1]);
+    return 2;
+}
+
+// The largest real root of m^3 + a m^2 + b m + c, in closed form and polished
+// by Newton steps.
+double largestCubicRoot(double a, double b, double c)
+{
+    const double p = b - a * a / 3.0, q = (2.0 * a * a / 27.0 - b / 3.0) * a + c;
+    const double disc = 0.25 * q * q + p * p * p / 27.0;
+    double u;
+    if (disc > 0.0) {
+        const double w = std::cbrt(-0.5 * q - std::copysign(std::sqrt(disc), q));
+        u = w != 0.0 ? w - p / (3.0 * w) : 0.0;
+    } else {
+        const double r = std::sqrt(-p / 3.0);
+        u = r > 0.0 ? 2.0 * r * std::cos(std::acos(std::clamp(-0.5 * q / (r * r * r), -1.0, 1.0)) / 3.0) : 0.0;
+    }
+    double m = u - a / 3.0;
+    for (int i = 0; i < 2; ++i) {
+        const double f = ((m + a) * m + b) * m + c, d = (3.0 * m + 2.0 * a) * m + b;
+        if (d == 0.0) break;
+        m -= f / d;
+    }
+    return m;
+}
+
+// Real roots, ascending, of the quartic c[0] + ... + c[4] x^4, c[4] != 0, in
+// closed form (the resolvent cubic splits the depressed quartic into two
+// quadratics), each polished by Newton steps on the quartic. Roots closer
+// than rounding can part may come out as a complex pair and be lost: to the
+// callers they are a flat inflection, or a touch, of what they study.
+int quarticRoots(const double* c, double* out)
+{
+    const double a = c[3] / c[4], b = c[2] / c[4], cc = c[1] / c[4], d = c[0] / c[4];
+    const double a2 = a * a;
+    const double p = b - 0.375 * a2, q = cc - 0.5 * a * b + 0.125 * a2 * a;
+    const double r = d - 0.25 * a * cc + a2 * b / 16.0 - 3.0 * a2 * a2 / 256.0;
+    // (y^2 + p/2 + m)^2 = 2m (y - q/(4m))^2 for the resolvent's root m.
+    const double m = largestCubicRoot(p, 0.25 * p * p - r, -0.125 * q * q);
+    double y[4];
+    int n = 0;
+    const double scale = std::fabs(p) + std::sqrt(std::fabs(r));
+    if (!(m > 1e-12 * scale)) {
+        // q vanishes (to rounding): a quadratic in y^2.
+        double z[2];
+        if (monicQuadratic(p, r, z))
+            for (double zi : z) {
+                if (zi < -1e-12 * scale) continue;
+                const double root = std::sqrt(std::max(zi, 0.0));
+                y[n++] = -root;
+                y[n++] = root;
+            }
+    } else {
+        const double sq = std::sqrt(2.0 * m), k = 0.5 * q / sq;
+        n += monicQuadratic(-sq, 0.5 * p + m + k, y + n);
+        n += monicQuadratic(sq, 0.5 * p + m - k, y + n);
+    }
+    for (int i = 0; i < n; ++i) {
+        double x = y[i] - 0.25 * a;
+        for (int k = 0; k < 2; ++k) {
+            const double f = (((c[4] * x + c[3]) * x + c[2]) * x + c[1]) * x + c[0];
+            const double step = f / (((4.0 * c[4] * x + 3.0 * c[3]) * x + 2.0 * c[2]) * x + c[1]);
+            if (!(std::fabs(step) <= 1e-3 * (1.0 + std::fabs(x)))) break;  // near a double root
+            x -= step;
+        }
+        out[i] = x;
+    }
+    for (int i = 1; i < n; ++i)
+        for (int j = i; j > 0 && out[j] < out[j - 1]; --j) std::swap(out[j], out[j - 1]);
+    return n;
+}
+
+// Real roots, ascending, of c[0] + ... + c[n] x^n with c[n] != 0 and n <= 4,
+// one by one, slower than the closed form but never losing count: the roots of the derivative split the line into stretches on which the
+// polynomial is monotonic, so each stretch holds at most one root, and a sign
+// change brackets it. A double root shows as a root of the derivative at which
+// the polynomial is zero; one lost to rounding was a touch of that derivative
+// and is not an extremum of what the caller studies.
+int realRoots(const double* c, int n, double* out)
+{
+    if (n == 1) {
+        out[0] = -c[0] / c[1];
+        return 1;
+    }
+    if (n == 2) {
+        const double disc = c[1] * c[1] - 4.0 * c[2] * c[0];
+        if (disc < 0.0) return 0;
+        const double q = -0.5 * (c[1] + std::copysign(std::sqrt(disc), c[1]));
+        if (q == 0.0) {  // c[0] and c[1] both zero
+            out[0] = 0.0;
+            return 1;
+        }
+        out[0] = q / c[2];
+        out[1] = c[0] / q;
+        if (out[0] > out[1]) std::swap(out[0], out[1]);
+        return 2;
+    }
+    double dc[4], ends[6];
+    for (int i = 0; i < n; ++i) dc[i] = (i + 1) * c[i + 1];
+    double bound = 0.0;
+    for (int i = 0; i < n; ++i) bound = std::max(bound, std::fabs(c[i] / c[n]));
+    bound += 1.0;  // Cauchy: every root lies within
+    const int m = realRoots(dc, n - 1, ends + 1);
+    ends[0] = -bound;
+    ends[m + 1] = bound;
+    int k = 0;
+    for (int j = 0; j <= m; ++j) {
+        const double lo = std::clamp(ends[j], -bound, bound), hi = std::clamp(ends[j + 1], -bound, bound);
+        const double vlo = horner(c, n, lo), vhi = horner(c, n, hi);
+        if (vlo == 0.0) {
+            if (k == 0 || out[k - 1] != lo) out[k++] = lo;
+        } else if (vhi != 0.0 && (vlo < 0) != (vhi < 0) && lo < hi) {
+            out[k++] = polyRoot(c, n, lo, hi, vlo, vhi);
+        }
+    }
+    return k;
+}
+
+// A point of a, known by the cosine and sine of its parameter t (the
+// parameter itself is needed only to order the results).
+struct Param {
+    double c, s;
+    double t() const
+    {
+        const double t = std::atan2(s, c);
+        return t < 0 ? t + kTwoPi : t;
+    }
+    // Rises with t over [0, 2*pi) like t itself, without an arc tangent: the
+    // position on the square |c| + |s| = 1, from 0 to 4.
+    double order() const
+    {
+        const double r = c / (std::fabs(c) + std::fabs(s));
+        return s < 0 ? 3.0 + r : 1.0 - r;
+    }
+    // The point delta further along a, for |delta| below 1e-3 (the series'
+    // first dropped term is below 1e-17), and for any delta.
+    Param moved(double delta) const
+    {
+        const double d2 = delta * delta, cd = 1.0 - 0.5 * d2 * (1.0 - d2 / 12.0), sd = delta * (1.0 - d2 / 6.0);
+        return {c * cd - s * sd, s * cd + c * sd};
+    }
+    Param turned(double delta) const
+    {
+        const double cd = std::cos(delta), sd = std::sin(delta);
+        return {c * cd - s * sd, s * cd + c * sd};
+    }
+    // Whether this lies strictly between lo and hi going counterclockwise.
+    bool between(Param lo, Param hi) const
+    {
+        const double o = order(), a = lo.order(), b = hi.order();
+        return a < b ? a < o && o < b : o > a || o < b;
+    }
+};
+
+// Both quartics are taken in x = tan((t - phi) / 2), where phi is set so that
+// t = phi + pi (x infinite) is the sampled point of largest |g'|: the quartic
+// of g' keeps its full degree and the extrema stay near the origin.
+struct HalfAngle {
+    double cphi, sphi;  // cosine and sine of phi
+    double g[5], dg[5];  // coefficients of (1 + x^2)^2 g and of (1 + x^2)^2 g', rising powers
+
+    Param at(double x) const
+    {
+        const double w = 1.0 + x * x, ct = (1.0 - x * x) / w, st = 2.0 * x / w;
+        return {cphi * ct - sphi * st, sphi * ct + cphi * st};
+    }
+};
+
+// (1 + x^2)^2 h for a trigonometric polynomial h of tau, with x = tan(tau / 2).
+void quartic(const Trig& h, double* q)
+{
+    q[0] = h.k0 + h.c1 + h.c2;
+    q[1] = 2.0 * h.s1 + 4.0 * h.s2;
+    q[2] = 2.0 * h.k0 - 6.0 * h.c2;
+    q[3] = 2.0 * h.s1 - 4.0 * h.s2;
+    q[4] = h.k0 - h.c1 + h.c2;
+}
+
+HalfAngle halfAngle(const Trig& g, const Trig& dg)
+{
+    constexpr double h = std::numbers::sqrt2 / 2;
+    constexpr double kC[8] = {1, h, 0, -h, -1, -h, 0, h}, kS[8] = {0, h, 1, h, 0, -h, -1, -h};
+    int far = 0;
+    for (int i = 1; i < 8; ++i)
+        if (std::fabs(dg.at(kC[i], kS[i])) > std::fabs(dg.at(kC[far], kS[far]))) far = i;
+    // phi = t_far - pi: its cosine and sine change sign, those of 2 phi do not.
+    const double cf = kC[far], sf = kS[far], c2 = (cf - sf) * (cf + sf), s2 = 2.0 * sf * cf;
+    HalfAngle ha{-cf, -sf, {}, {}};
+    quartic(g.shifted(-cf, -sf, c2, s2), ha.g);
+    quartic(dg.shifted(-cf, -sf, c2, s2), ha.dg);
+    return ha;
+}
+
+// Newton steps on f (g or g') along a, from p, until a step is small enough
+// that the next would be rounding (usually the first). False when they do not
+// settle: a step longer than a tenth of a radian means p was not near a simple
+// root, and the caller turns to a slower, bracketed search.
+template <class F, class D>
+bool polish(Param& p, F f, D df)
+{
+    for (int i = 0; i < 8; ++i) {
+        const double v = f(p);
+        if (v == 0.0) return true;
+        const double step = v / df(p);
+        if (!(std::fabs(step) < 0.1)) return false;
+        p = std::fabs(step) < 1e-3 ? p.moved(-step) : p.turned(-step);
+        if (std::fabs(step) < 1e-9) return true;
+    }
+    return false;
+}
+
+// Two parameters closer than this are one (about the angle between them, in radians).
+bool same(Param p, Param q) { return std::fabs(p.c - q.c) + std::fabs(p.s - q.s) <= 1e-7; }
+
+struct Extremum {
+    double x, g;
+    Param p;
+};
+
+// The extrema at the quartic roots x[0..n), polished by Newton steps on g'
+// itself, which the quartic's rounded coefficients only approximate. False
+// unless every one settled and they alternate between maxima and minima, as
+// the extrema of a smooth closed walk do.
+bool settle(const Walk& w, const HalfAngle& ha, const double* x, int n, Extremum* ext, int& m)
+{
+    auto dg = [&](Param q) { return w.dg(q.c, q.s); };
+    auto d2g = [&](Param q) { return w.d2g(q.c, q.s); };
+    bool ok = true;
+    m = 0;
+    for (int i = 0; i < n; ++i) {
+        Param p = ha.at(x[i]);
+        ok = polish(p, dg, d2g) && ok;
+        const Extremum e{x[i], w.g(p.c, p.s), p};
+        // A double root of g' (a flat inflection of g) may come out twice.
+        if (m > 0 && same(e.p, ext[m - 1].p)) continue;
+        ext[m++] = e;
+    }
+    if (m > 1 && same(ext[0].p, ext[m - 1].p)) --m;
+    if (m < 2 || m % 2) return false;
+    for (int i = 0; i < m; ++i)
+        if ((d2g(ext[i].p) < 0) == (d2g(ext[(i + 1) % m].p) < 0)) return false;
+    return ok;
+}
+
+// The extrema of g round a, in the order met going counterclockwise from
+// t = phi - pi: the real roots of the quartic of g' in closed form or, should
+// its rounding lose or spoil one, isolated one by one.
+int extrema(const Walk& w, const HalfAngle& ha, Extremum* ext)
+{
+    double x[4];
+    int m = 0;
+    if (settle(w, ha, x, quarticRoots(ha.dg, x), ext, m)) return m;
+    settle(w, ha, x, realRoots(ha.dg, 4, x), ext, m);
+    return m;
 }
 
 int sign(double v, double tol) { return v > tol ? 1 : (v < -tol ? -1 : 0); }
 
-// A short list on the stack: the outlines call these routines on every redraw,
-// so they allocate nothing. A conic's implicit function along another conic is
-// a trigonometric polynomial of degree two (at most four extrema and four
-// roots); the capacity leaves room for rounding's spurious pairs.
-template <class T>
-struct Few {
-    static constexpr int kCap = 32;
-    T v[kCap];
-    int n = 0;
-    void push_back(T x)
-    {
-        if (n < kCap) v[n++] = x;
-    }
-    bool empty() const { return n == 0; }
-    int size() const { return n; }
-    T& back() { return v[n - 1]; }
-    T& front() { return v[0]; }
-    void pop_back() { --n; }
-    T* begin() { return v; }
-    T* end() { return v + n; }
-    const T* begin() const { return v; }
-    const T* end() const { return v + n; }
-    T operator[](int i) const { return v[i]; }
-};
-
-// Parameters on w.a of the extrema of w.g, ascending in [0, 2*pi), from the
-// sign changes of the sampled derivative. Two extrema closer than one sample
-// step (a flat inflection, curves osculating) would cancel out unseen; the
-// step is a third of a degree, far finer than any outline needs.
-Few<double> extrema(const Walk& w, const std::array<double, kSamples + 1>& dgs)
-{
-    Few<double> out;
-    auto dg = [&](double t) { return w.dg(t); };
-    for (int i = 0; i < kSamples; ++i) {
-        const double lo = kTwoPi * i / kSamples, hi = kTwoPi * (i + 1) / kSamples;
-        if (dgs[i] == 0.0) out.push_back(lo);
-        else if ((dgs[i] < 0) != (dgs[i + 1] < 0) && dgs[i + 1] != 0.0) out.push_back(bisect(dg, lo, hi));
-    }
-    // A sample landing on an extremum can flip the sign of the rounded
-    // derivative twice in a row; both brackets then find the same extremum.
-    Few<double> merged;
-    for (double t : out)
-        if (merged.empty() || t - merged.back() > 1e-7) merged.push_back(t);
-    if (merged.size() > 1 && merged.front() + kTwoPi - merged.back() <= 1e-7) merged.pop_back();
-    return merged;
-}
-
 struct Root {
-    double t;
+    Param p;
     int mult;
 };
 
-// Crossings and touches of w.b along w.a; empty when they do not meet or coincide.
-Few<Root> conicRoots(const Walk& w)
+// The parameter of the crossing between extrema lo and hi, met in that order
+// going counterclockwise, where g is monotonic and changes sign. Inside the
+// quartic's finite range the crossing is the quartic's root, polished by
+// Newton steps on g; across x = infinity (or should rounding hide the quartic's
+// sign change) Newton steps on g along t, kept inside the shrinking bracket.
+Param crossing(const Walk& w, const HalfAngle& ha, const double* gx, int ngx, const Extremum& lo,
+                const Extremum& hi)
 {
-    std::array<double, kSamples + 1> dgs;
-    double maxDg = 0.0, maxG = 0.0;
-    for (int i = 0; i <= kSamples; ++i) {
-        const double t = kTwoPi * i / kSamples;
-        dgs[i] = w.dg(t);
-        maxDg = std::max(maxDg, std::fabs(dgs[i]));
-        maxG = std::max(maxG, std::fabs(w.g(t)));
+    auto g = [&](Param q) { return w.g(q.c, q.s); };
+    auto dg = [&](Param q) { return w.dg(q.c, q.s); };
+    // The quartic's root on this stretch: between the two in x, or beyond
+    // them on the stretch through x = infinity. Polished, it must stay there.
+    for (int i = 0; i < ngx; ++i)
+        if (lo.x < hi.x ? gx[i] > lo.x && gx[i] < hi.x : gx[i] > lo.x || gx[i] < hi.x) {
+            Param r = ha.at(gx[i]);
+            if (polish(r, g, dg) && r.between(lo.p, hi.p)) return r;
+        }
+    if (lo.x < hi.x) {
+        const double vlo = horner(ha.g, 4, lo.x), vhi = horner(ha.g, 4, hi.x);
+        if ((vlo < 0) != (vhi < 0) && vlo != 0.0 && vhi != 0.0) {
+            Param r = ha.at(polyRoot(ha.g, 4, lo.x, hi.x, vlo, vhi));
+            if (polish(r, g, dg) && r.between(lo.p, hi.p)) return r;
+        }
     }
+    double a = lo.p.t(), b = hi.p.t();
+    if (b <= a) b += kTwoPi;
+    const bool loNeg = lo.g < 0;
+    double t = a + (b - a) * lo.g / (lo.g - hi.g);
+    for (int i = 0; i < 100; ++i) {
+        const double c = std::cos(t), s = std::sin(t), v = w.g(c, s);
+        if (v == 0.0) break;
+        if ((v < 0) == loNeg) a = t;
+        else b = t;
+        const double next = t - v / w.dg(c, s);
+        // Quadratic convergence: after a step this small the error is at rounding level.
+        if (std::fabs(next - t) <= 1e-9) {
+            t = next;
+            break;
+        }
+        t = next > a && next < b ? next : 0.5 * (a + b);
+    }
+    return {std::cos(t), std::sin(t)};
+}
+
+// Crossings and touches of b along a, ascending; 0 when they do not meet or coincide.
+int conicRoots(const Walk& w, Root* roots)
+{
+    const Trig g = expand(w), dg = g.derivative();
     // A circle concentric with a circle: g is constant, so they coincide or
     // never meet. Neither gives points.
-    if (maxDg <= 1e-12 * (1.0 + maxG)) return {};
+    const double amp1 = std::sqrt(g.c1 * g.c1 + g.s1 * g.s1), amp2 = std::sqrt(g.c2 * g.c2 + g.s2 * g.s2);
+    if (amp1 + 2.0 * amp2 <= 1e-12 * (1.0 + std::fabs(g.k0) + amp1 + amp2)) return 0;
 
-    const Few<double> ext = extrema(w, dgs);
-    Few<Root> roots;
-    auto g = [&](double t) { return w.g(t); };
-    const int m = ext.size();
+    const HalfAngle ha = halfAngle(g, dg);
+    Extremum ext[4];
+    const int m = extrema(w, ha, ext);
+    int n = 0, ngx = -1;
+    double gx[4];
     for (int j = 0; j < m; ++j) {
-        const double lo = ext[j];
-        const double hi = j + 1 < m ? ext[j + 1] : ext[0] + kTwoPi;
-        const int sLo = sign(w.g(lo), kTouch), sHi = sign(w.g(hi), kTouch);
-        if (sLo == 0) roots.push_back({lo, 2});
-        if (sLo * sHi < 0) roots.push_back({std::fmod(bisect(g, lo, hi), kTwoPi), 1});
+        const Extremum &lo = ext[j], &hi = ext[j + 1 < m ? j + 1 : 0];
+        const int sLo = sign(lo.g, kTouch), sHi = sign(hi.g, kTouch);
+        if (sLo == 0) roots[n++] = {lo.p, 2};
+        if (sLo * sHi >= 0) continue;
+        if (ngx < 0) ngx = quarticRoots(ha.g, gx);
+        roots[n++] = {crossing(w, ha, gx, ngx, lo, hi), 1};
     }
-    std::sort(roots.begin(), roots.end(), [](Root x, Root y) { return x.t < y.t; });
-    return roots;
+    for (int i = 1; i < n; ++i)  // insertion sort: at most eight, nearly in order
+        for (int j = i; j > 0 && roots[j].p.order() < roots[j - 1].p.order(); --j) std::swap(roots[j], roots[j - 1]);
+    return n;
 }
 
 int conicConic(const Conic& a, const Conic& b, tagRPT* p, int* flags)
 {
     std::fill(flags, flags + 4, 0);
     if (degenerate(a) || degenerate(b)) return 1;
+    Root roots[8];
+    const int nr = conicRoots(Walk(a, b), roots);
     int n = 0;
-    const Walk w{a, b};
-    for (const Root& r : conicRoots(w))
-        for (int k = 0; k < r.mult && n < 4; ++k) {
-            p[n] = pt(onConic(a, r.t));
+    for (int r = 0; r < nr; ++r)
+        for (int k = 0; k < roots[r].mult && n < 4; ++k) {
+            p[n] = pt(onConic(a, roots[r].p.c, roots[r].p.s));
             flags[n++] = 1;
         }
     return n > 0 ? 0 : 1;
 }
 
+arfhost::ConicPairs g_route = nullptr;
+
 }  // namespace
 
 int GCG064(const tagRSEG* l1, const tagRSEG* l2, tagRPT* p)
 {
+    if (arfhost::should_fail("GCG064")) return 1;  // fault injection: found nothing
     double t1, t2;
     if (!lineLine(*l1, *l2, t1, t2)) return 1;
     p[0] = pt(start(*l1) + t1 * dir(*l1));
@@ -295,6 +606,10 @@ int GCG064(const tagRSEG* l1, const tagRSEG* l2, tagRPT* p)
 
 int GCG164(const tagRSEG* l1, const tagRSEG* l2, tagRPT* p, int* res)
 {
+    if (arfhost::should_fail("GCG164")) {  // fault injection: found nothing
+        *res = 1;
+        return 1;
+    }
     double t1, t2;
     *res = 1;
     if (!lineLine(*l1, *l2, t1, t2)) return 1;
@@ -305,11 +620,16 @@ int GCG164(const tagRSEG* l1, const tagRSEG* l2, tagRPT* p, int* res)
 
 int GCG065(const tagRSEG* l, const tagRCIR* c, tagRPT* p)
 {
+    if (arfhost::should_fail("GCG065")) return 1;  // fault injection: found nothing
     return lineCircle(*l, *c, p) ? 0 : 1;
 }
 
 int GCG165(const tagRSEG* l, const tagRCIR* c, tagRPT* p, int* res)
 {
+    if (arfhost::should_fail("GCG165")) {  // fault injection: found nothing
+        *res = 3;
+        return 1;
+    }
     tagRPT q[2];
     *res = 3;
     if (!lineCircle(*l, *c, q)) return 1;
@@ -328,6 +648,7 @@ int GCG165(const tagRSEG* l, const tagRCIR* c, tagRPT* p, int* res)
 
 int GCG005(const tagRCIR* c1, const tagRCIR* c2, tagRPT* p)
 {
+    if (arfhost::should_fail("GCG005")) return 1;  // fault injection: found nothing
     const Vec o1{c1->x, c1->y}, o2{c2->x, c2->y};
     const double r1 = std::fabs(c1->r), r2 = std::fabs(c2->r);
     const Vec d = o2 - o1;
@@ -356,6 +677,7 @@ int GCG005(const tagRCIR* c1, const tagRCIR* c2, tagRPT* p)
 
 int GCG110(const tagRSEG* l, const tagRELL* e, tagRPT* p)
 {
+    if (arfhost::should_fail("GCG110")) return 1;  // fault injection: found nothing
     const Conic k = conic(*e);
     if (degenerate(k)) return 1;
     return lineConic(*l, k, p) ? 0 : 1;
@@ -363,11 +685,20 @@ int GCG110(const tagRSEG* l, const tagRELL* e, tagRPT* p)
 
 int GCG111(const tagRELL* e1, const tagRELL* e2, tagRPT* p, int* flags)
 {
+    if (arfhost::should_fail("GCG111")) {  // fault injection: found nothing
+        std::fill(flags, flags + 4, 0);
+        return 1;
+    }
+    if (g_route) return g_route(e1, e2, p, flags);
     return conicConic(conic(*e1), conic(*e2), p, flags);
 }
 
 int GCG122(const tagRCIR* c, const tagRELL* e, tagRPT* p, int* flags)
 {
+    if (arfhost::should_fail("GCG122")) {  // fault injection: found nothing
+        std::fill(flags, flags + 4, 0);
+        return 1;
+    }
     const Conic circle = conic(*c), ell = conic(*e);
     if (circle.a == 0.0 && !degenerate(ell)) {
         // A point circle: it meets the ellipse only by lying on it.
@@ -378,8 +709,14 @@ int GCG122(const tagRCIR* c, const tagRELL* e, tagRPT* p, int* flags)
         flags[0] = flags[1] = 1;
         return 0;
     }
+    if (g_route) {
+        const tagRELL round{c->x, c->y, c->r, c->r, 0.0};
+        return g_route(&round, e, p, flags);
+    }
     return conicConic(circle, ell, p, flags);
 }
+
+void arfhost::route_conic_pairs(ConicPairs solver) { g_route = solver; }
 
 int DCOMPARE_Cover(double a, double b)
 {

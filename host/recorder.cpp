@@ -96,7 +96,9 @@ long write_number(std::string_view fault)
 constexpr std::string_view kFaultRoutines[] = {
     "com_1st",  "com_2nd",  "gfbziwt", "hyojun41",    "pipesrch",   "zscSizeFreeTeesDraw",
     "hinechk",  "bzi_nmst", "hoonatu", "gohkpat",     "denpvect",   "center_line",
-    "tanstugi3d", "zlcFreeRadErboVectMake_OfDbl", "zlcFreeRadErboDraw_OfDbl"};
+    "tanstugi3d", "zlcFreeRadErboVectMake_OfDbl", "zlcFreeRadErboDraw_OfDbl",
+    "GCG064",   "GCG164",   "GCG065",  "GCG165",      "GCG005",     "GCG110",
+    "GCG111",   "GCG122"};
 
 bool known_routine(std::string_view name)
 {

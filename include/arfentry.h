@@ -52,4 +52,9 @@ ARF_EXPORT int arf_sample_sizes(const char* entry, int* first, int* second);
 // up to max pairs (second is 0 for single-size tables) and returns how many the
 // table holds, so max 0 asks for the count. 0 for an unknown name.
 ARF_EXPORT int arf_table_keys(const char* entry, int* first, int* second, int max);
+// What the last call drew so on purpose though an outline checker would flag it: the
+// i-th declaration's element (1-based in the order written, 0 for the view as a whole),
+// kind (1 free ends, 2 repeated element, 3 zero length, 4 the host draws the view) and
+// one-line reason, valid while the library is loaded. Returns how many the call declared.
+ARF_EXPORT int arf_intended(int i, int* element, int* kind, const char** reason);
 }

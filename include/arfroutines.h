@@ -73,3 +73,15 @@ ARF_EXPORT void jalfbsiz(ALF_SIZE* b, int size);
 // view by mode (2 to 7; any other mode leaves the unturned profile in 70..80).
 // The second argument is reserved. Always 0.
 ARF_EXPORT int zahyoar(int mode, int reserved, const ARF_SIZE1_HALF* size);
+
+// Socket-end profile of a fitting with a run and a branch (tees, 45-degree
+// branches) into data[70..95]: the run socket (mode 10) or the branch socket in
+// one of its placements (20, 21, 30 to 34, 40, 41). Each mode writes only its
+// own entries; any other mode writes nothing. The second argument is reserved.
+// Always 0.
+ARF_EXPORT int zahyoar1(int mode, int reserved, const ARF_SIZE2* size);
+
+// View 1 of the 90-degree tee with both sizes up to 125: run and branch with
+// their socket ends, flat in the drawing. 0, or 1 as soon as the branch
+// profile routine or an element write fails.
+ARF_EXPORT int ar920a(BZI_WRT_PRM* w, const ARF_SIZE2* size);

@@ -73,6 +73,8 @@ TEST(Arfdraw, BadInputIsOneLineAndExitTwo)
         "draw jarft01plg --fail-at write:0",
         "draw jarft01plg --fail-at no_such_routine",
         "draw jarft01plg --format pdf",
+        "draw jarft01plg --format dxf -o x.svg",
+        "draw jarft01plg --format SVG -o x.DXF",
         "draw jarft01plg -o /nonexistent-dir/x.svg",
         "draw jarft01plg -o out.unknownext",
         "draw jarft01plg -o ''",
@@ -174,11 +176,57 @@ TEST(Arfdraw, SvgFileIsWrittenWholeOrNotAtAll)
     for (const auto& e : fs::directory_iterator(t.path)) EXPECT_EQ(e.path().extension(), ".svg");
 }
 
-TEST(Arfdraw, ListShowsCoverage)
+TEST(Arfdraw, ListShowsNamesCoverageAndSizes)
 {
     const ToolRun r = arfdraw("list");
     ASSERT_EQ(r.code, 0);
-    EXPECT_NE(r.out.find("jarft01plg  views 1-2  sample 65"), std::string::npos);
+    EXPECT_NE(r.out.find("jarft01plg  plug  views 1-2  sample 65  sizes 40,50,65,80,100\n"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("jarft41l00  45-degree bend  views 1-17"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("sizes 50/40,65/50,"), std::string::npos) << r.out;
+}
+
+// What a user types in the ways users type it: any case, a version query, a library
+// that is not the drawing library, sizes that are not in the table.
+TEST(Arfdraw, CommandLineConventions)
+{
+    ToolRun r = arfdraw("--version");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "arfdraw " ARF_VERSION "\n");
+
+    tooltest::TempDir t("conventions");
+    for (const char* name : {"PLUG.DXF", "plug.Svg"}) {
+        r = arfdraw("draw jarft01plg --view 2 -o " + (t.path / name).string());
+        EXPECT_EQ(r.code, 0) << name << r.err;
+    }
+    EXPECT_EQ(tooltest::slurp(t.path / "PLUG.DXF").rfind("999\njarft01plg 65 view 2\n", 0), 0u);
+    EXPECT_NE(tooltest::slurp(t.path / "plug.Svg").find("<svg"), std::string::npos);
+    r = arfdraw("draw jarft01plg --view 2 --format SVG");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_NE(r.out.find("jarft01plg 65 view 2"), std::string::npos);  // the title names the record
+    r = arfdraw("draw jarft01plg --format dxf -o " + (t.path / "x.svg").string());
+    EXPECT_EQ(r.code, 2);
+    EXPECT_FALSE(fs::exists(t.path / "x.svg"));
+
+    const std::string host = (fs::path(ARFDRAW_PATH).parent_path() / "libarfhost.so").string();
+    for (const char* cmd : {"list", "catalogue --out x", "draw jarft01plg"}) {
+        r = arfdraw("--library " + host + " " + cmd);
+        EXPECT_EQ(r.code, 2) << cmd;
+        EXPECT_NE(r.err.find(host + " exports no fitting entry"), std::string::npos) << r.err;
+    }
+
+    // Sizes the table does not have: the entry picks its record, the tool says which.
+    const std::pair<const char*, const char*> substituted[] = {
+        {"draw jarft01plg --size 1000 --view 2", "drew its 100 record"},
+        {"draw jarft01plg --size 55 --view 2", "drew its 65 record"},
+        {"draw jarft01sct --size 50 --size-b 350", "drew its 50/40 record"},
+    };
+    for (const auto& [args, note] : substituted) {
+        r = arfdraw(args);
+        EXPECT_EQ(r.code, 0) << args;
+        EXPECT_NE(r.err.find(note), std::string::npos) << args << ": " << r.err;
+    }
+    EXPECT_EQ(arfdraw("draw jarft01sct --size 125 --size-b 65").err, "");
 }
 
 }  // namespace

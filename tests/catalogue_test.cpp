@@ -93,7 +93,7 @@ TEST_F(Catalogue, EveryDrawingHasItsFilesAndCard)
 
     // Every entry the library lists, with its sample drawing in each of its views.
     const ToolRun list = arfdraw("list");
-    const std::regex line(R"((\w+)  views ([0-9,\-]+|none))");
+    const std::regex line(R"((\w+)  [^\n]*?  views ([0-9,\-]+|none))");  // entry, plain name, views
     for (std::sregex_iterator i(list.out.begin(), list.out.end(), line), end; i != end; ++i) {
         const std::string entry = (*i)[1];
         std::set<int> views;

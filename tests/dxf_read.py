@@ -4,7 +4,7 @@ Usage: dxf_read.py FILE.dxf ...   (prints one JSON object per file, in a list)
 
 For each file: the strict load's outcome, the recovering loader's and the
 auditor's errors and fixes, header units and version, the line types, and
-every model-space entity with its geometry as ezdxf computes it (arc and
+every model-space entity (and every named block's entities) with its geometry as ezdxf computes it (arc and
 ellipse end points and mid points from ezdxf's own construction, so that the
 caller compares the reader's interpretation, not the file's numbers).
 """
@@ -44,6 +44,10 @@ def entity(e):
             sweep = 2 * math.pi
         d["mid"] = vec(next(iter(e.construction_tool().vertices([p0 + sweep / 2]))))
         d["sweep"] = sweep
+    elif t == "INSERT":
+        d["name"], d["insert"] = e.dxf.name, vec(e.dxf.insert)
+    elif t == "TEXT":
+        d["text"], d["insert"] = e.dxf.text, vec(e.dxf.insert)
     return d
 
 
@@ -68,6 +72,11 @@ def read(path):
     }
     out["layers"] = sorted(l.dxf.name for l in doc.layers)
     out["entities"] = [entity(e) for e in doc.modelspace()]
+    out["blocks"] = {
+        b.name: {"base": vec(b.block.dxf.base_point), "entities": [entity(e) for e in b]}
+        for b in doc.blocks
+        if not b.name.startswith("*")
+    }
     return out
 
 

@@ -199,3 +199,57 @@ TEST(Dxf, ToolWritesThePlug)
 }
 
 }  // namespace
+
+// The block library holds the same geometry as the single drawings, one block per
+// entry, record and view, each inserted once on the sheet with its title.
+TEST(Dxf, BlockLibraryMatchesSingleDrawings)
+{
+    TempDir t("dxfblocks");
+    const fs::path lib = t.path / "fittings.dxf";
+    const ToolRun r = arfdraw("blocks --out " + lib.string() + " jarft01plg jarft01sct");
+    ASSERT_EQ(r.code, 0) << r.err;
+    std::vector<fs::path> files{lib};
+    const std::vector<std::pair<std::string, std::string>> singles = {
+        {"JARFT01PLG_65_V2", "draw jarft01plg --size 65 --view 2"},
+        {"JARFT01SCT_125X65_V1", "draw jarft01sct --size 125 --size-b 65 --view 1"},
+        {"JARFT01SCT_125X65_V6", "draw jarft01sct --size 125 --size-b 65 --view 6"},
+    };
+    for (const auto& [name, args] : singles) {
+        files.push_back(t.path / (name + ".dxf"));
+        ASSERT_EQ(arfdraw(args + " -o " + files.back().string()).code, 0) << args;
+    }
+    const auto got = read_dxf(files);
+    ASSERT_EQ(got.size(), files.size());
+    expect_clean(got[0]);
+    const auto& blocks = got[0]["blocks"];
+    EXPECT_EQ(blocks.size(), 2u + 7u);  // the plug's two views, the reducer's seven
+    int inserts = 0, texts = 0;
+    for (const auto& e : got[0]["entities"]) {
+        inserts += e["type"] == "INSERT";
+        texts += e["type"] == "TEXT";
+        if (e["type"] == "INSERT") {
+            EXPECT_TRUE(blocks.contains(e["name"].get<std::string>())) << e["name"];
+        }
+    }
+    EXPECT_EQ(inserts, 9);
+    EXPECT_EQ(texts, 9);
+
+    for (std::size_t i = 0; i < singles.size(); ++i) {
+        SCOPED_TRACE(singles[i].first);
+        ASSERT_TRUE(blocks.contains(singles[i].first));
+        const auto& in_block = blocks[singles[i].first]["entities"];
+        const auto& single = got[i + 1]["entities"];
+        EXPECT_EQ(blocks[singles[i].first]["base"], (nlohmann::json{0.0, 0.0}));
+        ASSERT_EQ(in_block.size(), single.size());
+        for (std::size_t k = 0; k < single.size(); ++k) {
+            EXPECT_EQ(in_block[k]["type"], single[k]["type"]);
+            EXPECT_EQ(in_block[k]["layer"], single[k]["layer"]);
+            EXPECT_EQ(in_block[k]["linetype"], single[k]["linetype"]);
+            for (const char* key : {"start", "end", "center"}) {
+                if (!single[k].contains(key)) continue;
+                for (int c = 0; c < 2; ++c)
+                    EXPECT_NEAR(in_block[k][key][c].get<double>(), single[k][key][c].get<double>(), 1e-9);
+            }
+        }
+    }
+}

@@ -367,13 +367,14 @@ TEST(NoAllocation, EntriesAllocateNothingPerCall)
         for (const EntryCase& e : all_entries()) {
             for (int mode : {1, 2})
                 for (int view = 1; view <= 17; ++view)  // every outline that exists
-                    for (int size : {50, 125, 200, 300}) {
-                        Part p;
-                        p.sizes(size, 50, e.second ? e.second : 'b');
-                        p.head.draw_mode = static_cast<uint8_t>(mode);
-                        p.head.view_no = static_cast<uint8_t>(view);
-                        p.run(e.fn);
-                    }
+                    for (int size : {50, 125, 200, 300})
+                        for (int second : {50, size}) {  // equal sizes reach the large-branch outlines
+                            Part p;
+                            p.sizes(size, second, e.second ? e.second : 'b');
+                            p.head.draw_mode = static_cast<uint8_t>(mode);
+                            p.head.view_no = static_cast<uint8_t>(view);
+                            p.run(e.fn);
+                        }
             Part s(100, 50, 50);
             s.set.sample_flag = 1;
             s.run(e.fn);

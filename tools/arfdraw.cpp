@@ -3,25 +3,36 @@
 // options, and prints or saves what the host received.
 //
 // `catalogue` draws every entry and view into a directory with a gallery page;
-// `check` runs the outline checker over one drawing or the catalogue.
+// `check` runs the outline checker over one drawing or the catalogue; `blocks`
+// writes a DXF block library; `golden` compares every drawing with its golden
+// file, or rewrites them; `model` writes the fitting's solid as STEP, `hlr` its
+// exact hidden-line projection for a view, and `compare` scores drawings against
+// that projection.
 //
 // Exit codes: 0 drawn (or nothing found); 1 the entry failed, the drawing holds
-// a value the format cannot carry, or the checker found something; 2 bad
-// command line or unwritable output.
+// a value the format cannot carry, or the checker found something the entry did
+// not declare; 2 bad command line or unwritable output.
 #include <CLI/CLI.hpp>
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <iostream>
 #include <optional>
+#include <set>
 #include <sstream>
 
 #include "catalogue.h"
 #include "check.h"
+#include "golden.h"
+#include "names.h"
+#include "compare.h"
 #include "output.h"
 #include "runner.h"
+#include "views.h"
 #include "writer.h"
 
 using namespace arftool;
@@ -102,13 +113,22 @@ std::string views_text(unsigned mask)
     return s.empty() ? "none" : s;
 }
 
+std::string sizes_text(const std::vector<std::array<int, 2>>& keys)
+{
+    std::string s;
+    for (const auto& k : keys)
+        s += (s.empty() ? "" : ",") + std::to_string(k[0]) + (k[1] ? "/" + std::to_string(k[1]) : "");
+    return s.empty() ? "free" : s;
+}
+
 int cmd_list(const Library& lib)
 {
     for (const std::string& e : lib.entries()) {
         const auto s = lib.sample_sizes(e);
-        std::cout << e << "  views " << views_text(lib.view_mask(e)) << "  sample " << s[0];
+        std::cout << e << "  " << plain_name(e) << "  views " << views_text(lib.view_mask(e)) << "  sample "
+                  << s[0];
         if (s[1]) std::cout << '/' << s[1];
-        std::cout << '\n';
+        std::cout << "  sizes " << sizes_text(lib.table_keys(e)) << '\n';
     }
     return 0;
 }
@@ -116,13 +136,23 @@ int cmd_list(const Library& lib)
 int cmd_draw(const Library& lib, Request req, const std::string& format_opt, const std::string& out)
 {
     if (!lib.has_entry(req.entry)) throw UsageError("unknown entry '" + req.entry + "' (see arfdraw list)");
+    const bool to_file = !out.empty() && out != "-";
+    const std::string by_name = to_file ? format_of_path(out) : std::string{};
     std::string format = format_opt;
-    if (format.empty()) format = out.empty() || out == "-" ? "json" : format_of_path(out);
-    if (format.empty()) throw UsageError("cannot tell the format of '" + out + "'; give --format");
+    if (!format.empty()) {
+        format = format_named(format_opt);
+        if (format.empty()) throw UsageError("unknown format '" + format_opt + "' (" + format_names() + ")");
+        // A file whose name says one format and whose contents are another misleads every reader.
+        if (!by_name.empty() && by_name != format)
+            throw UsageError("--format " + format + " contradicts the " + by_name + " file name '" + out + "'");
+    } else {
+        format = to_file ? by_name : "json";
+        if (format.empty()) throw UsageError("cannot tell the format of '" + out + "'; give --format");
+    }
     const auto writer = make_writer(format);
-    if (!writer) throw UsageError("unknown format '" + format + "' (" + format_names() + ")");
 
     const Drawing d = lib.draw(req);
+    if (const auto note = substituted_record(d)) std::cerr << "arfdraw: note: " << *note << '\n';
     int rc = d.status != 0 ? 1 : 0;
     try {
         if (out.empty() || out == "-") {
@@ -229,7 +259,7 @@ struct DrawOptions {
     }
 };
 
-int cmd_catalogue(const Library& lib, const std::string& dir, bool all)
+int cmd_catalogue(const Library& lib, const std::string& dir, bool all, bool hlr)
 {
     if (dir.empty()) throw UsageError("catalogue wants --out DIR");
     const auto reqs = catalogue_requests(lib, all);
@@ -239,7 +269,7 @@ int cmd_catalogue(const Library& lib, const std::string& dir, bool all)
         std::cerr << "\r\033[Kcatalogue " << done << '/' << total << ' ' << what << std::flush;
         if (done == total) std::cerr << '\n';
     };
-    const CatalogueStats st = write_catalogue(lib, reqs, dir, progress);
+    const CatalogueStats st = write_catalogue(lib, reqs, dir, progress, hlr);
     std::cout << "catalogue: " << st.drawings << " drawings in " << dir << " (SVG and DXF, index.html); "
               << st.failed << " failed, " << st.unwritable << " not writable, " << st.flagged
               << " flagged by check; entries " << static_cast<int>(st.draw_seconds * 1000 + 0.5)
@@ -250,6 +280,38 @@ int cmd_catalogue(const Library& lib, const std::string& dir, bool all)
     return st.failed || st.unwritable ? 1 : 0;
 }
 
+int cmd_blocks(const Library& lib, const std::string& out, const std::vector<std::string>& entries, bool all)
+{
+    for (const std::string& e : entries)
+        if (!lib.has_entry(e)) throw UsageError("unknown entry '" + e + "' (see arfdraw list)");
+    std::vector<Drawing> drawings;
+    std::set<std::string> names;
+    int failed = 0;
+    for (const Request& r : catalogue_requests(lib, all)) {
+        if (r.sample) continue;  // the same record as a sized drawing: one block is enough
+        if (!entries.empty() && std::find(entries.begin(), entries.end(), r.entry) == entries.end()) continue;
+        Drawing d = lib.draw(r);
+        if (d.status != 0) {
+            std::cerr << "arfdraw: " << title_of(d) << " returned " << d.status << "; left out\n";
+            ++failed;
+            continue;
+        }
+        if (d.host.elements.empty()) continue;  // a view the host draws itself: nothing to keep
+        if (!names.insert(block_name(d)).second) continue;  // a size the table widened to a record already in
+        drawings.push_back(std::move(d));
+    }
+    try {
+        write_file_atomically(out, [&](std::ostream& o) { write_dxf_blocks(o, drawings); });
+    } catch (const std::runtime_error& e) {
+        const std::string msg = e.what();
+        if (msg.rfind("cannot write", 0) == 0) throw UsageError(msg);
+        std::cerr << "arfdraw: blocks: " << msg << '\n';
+        return 1;
+    }
+    std::cout << "blocks: " << drawings.size() << " blocks in " << out << '\n';
+    return failed ? 1 : 0;
+}
+
 int cmd_check(const Library& lib, const std::vector<Request>& reqs)
 {
     std::vector<Checked> all;
@@ -257,10 +319,104 @@ int cmd_check(const Library& lib, const std::vector<Request>& reqs)
     for (const Request& r : reqs) {
         const Drawing d = lib.draw(r);
         all.push_back({r.entry, title_of(d), stem_of(r), check_drawing(d)});
-        found = found || !all.back().findings.empty();
+        found = found || undeclared(all.back().findings) > 0;
     }
     std::cout << check_summary(all);
     return found ? 1 : 0;
+}
+
+int cmd_golden(const Library& lib, const std::string& dir, bool update)
+{
+    if (dir.empty()) throw UsageError("golden wants --dir DIR");
+    if (!update) {
+        GoldenReport rep;
+        try {
+            rep = compare_golden(lib, dir);
+        } catch (const std::runtime_error& e) {
+            std::cerr << "arfdraw: golden: " << e.what() << "; arfdraw golden --update rewrites it\n";
+            return 1;
+        }
+        if (rep.ok()) std::cout << "golden: all " << rep.drawings << " drawings agree with " << dir << '\n';
+        std::cout << rep.text;
+        return rep.ok() ? 0 : 1;
+    }
+    GoldenReport rep;
+    try {
+        rep = update_golden(lib, dir);
+    } catch (const std::runtime_error& e) {
+        const std::string msg = e.what();
+        if (msg.rfind("cannot write", 0) == 0) throw UsageError(msg);
+        std::cerr << "arfdraw: golden: " << msg << '\n';
+        return 1;
+    }
+    std::uintmax_t bytes = 0;
+    int files = 0;
+    for (const auto& f : std::filesystem::directory_iterator(dir))
+        if (f.path().extension() == ".golden") bytes += f.file_size(), ++files;
+    const auto list = [](const std::vector<std::string>& v) {
+        std::string s;
+        for (const std::string& x : v) s += " " + x;
+        return s;
+    };
+    std::cout << "golden: " << rep.drawings << " drawings in " << files << " files in " << dir << " ("
+              << (bytes + 512) / 1024 << " KiB); " << rep.changed.size() << " changed, " << rep.added.size()
+              << " added, " << rep.dropped.size() << " dropped\n";
+    if (!rep.rewritten.empty()) std::cout << "rewritten:" << list(rep.rewritten) << '\n';
+    if (!rep.removed.empty()) std::cout << "removed:" << list(rep.removed) << '\n';
+    return 0;
+}
+
+// The drawing whose record the model is built from; the entry must have a model and the view a camera.
+Drawing drawn_for_model(const Library& lib, const Request& req, bool need_camera)
+{
+    if (!lib.has_entry(req.entry)) throw UsageError("unknown entry '" + req.entry + "' (see arfdraw list)");
+    if (!arfmodel::has_model(req.entry)) throw UsageError("no model for " + req.entry + " yet");
+    if (need_camera && !arfmodel::view_info(req.entry, req.view))
+        throw UsageError(req.entry + " view " + std::to_string(req.view) + " has no camera (a symbol view)");
+    Drawing d = lib.draw(req);
+    if (!d.record) throw std::runtime_error(title_of(d) + ": the entry selected no record");
+    return d;
+}
+
+int cmd_model(const Library& lib, const Request& req, const std::string& out)
+{
+    const Drawing d = drawn_for_model(lib, req, false);
+    const arfmodel::Solid s = arfmodel::build(req.entry, *d.record);
+    arfmodel::write_step(s, out);
+    std::cout << "{\"entry\": \"" << req.entry << "\", \"file\": \"" << out << "\", \"volume_mm3\": " << arfmodel::volume(s)
+              << "}\n";
+    return 0;
+}
+
+int cmd_hlr(const Library& lib, const Request& req, const std::string& out, bool overlay)
+{
+    const Drawing d = drawn_for_model(lib, req, true);
+    const auto lines = arfmodel::project(arfmodel::build(req.entry, *d.record), arfmodel::view_info(req.entry, req.view)->cam);
+    const std::string svg = hlr_svg(lines, title_of(d) + " (hidden-line projection)",
+                                    overlay ? d.host.elements : std::vector<arfhost::Element>{});
+    if (out.empty() || out == "-") {
+        std::cout << svg;
+    } else {
+        try {
+            write_file_atomically(out, [&](std::ostream& o) { o << svg; });
+        } catch (const std::runtime_error& e) {
+            throw UsageError(e.what());
+        }
+    }
+    return 0;
+}
+
+int cmd_compare(const Library& lib, const std::vector<Request>& reqs)
+{
+    std::vector<Compared> all;
+    for (const Request& r : reqs) {
+        if (!arfmodel::has_model(r.entry) || !arfmodel::view_info(r.entry, r.view)) continue;
+        const Drawing d = lib.draw(r);
+        if (d.status != 0 || !d.record) continue;  // the checker reports failing drawings
+        all.push_back(compare_drawing(d));
+    }
+    std::cout << compare_summary(all);
+    return std::any_of(all.begin(), all.end(), [](const Compared& c) { return c.failed(); }) ? 1 : 0;
 }
 
 }  // namespace
@@ -269,6 +425,7 @@ int main(int argc, char** argv)
 {
     CLI::App app{"arfdraw: draw socket-ended pipe fittings through the fitting library, as the CAD host would"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", "arfdraw " ARF_VERSION);
     std::string library;
     app.add_option("--library", library, "drawing library to load (default: $ARF_LIBRARY or the built one)");
 
@@ -288,6 +445,17 @@ int main(int argc, char** argv)
     CLI::App* cat = app.add_subcommand("catalogue", "draw every entry and view as SVG and DXF, with an index.html gallery");
     cat->add_option("--out", cat_dir, "directory to write into (created if need be)")->required();
     cat->add_flag("--all", cat_all, "every record of every table, not only the sample sizes");
+    bool cat_hlr = false;
+    cat->add_flag("--hlr", cat_hlr, "also the solid's hidden-line projection under each modelled drawing (gallery toggle)");
+
+    std::string blocks_out;
+    std::vector<std::string> blocks_entries;
+    bool blocks_all = false;
+    CLI::App* blocks = app.add_subcommand(
+        "blocks", "write a DXF block library: one block per entry, record and view code, inserted on a sheet");
+    blocks->add_option("--out", blocks_out, "DXF file to write")->required();
+    blocks->add_option("entries", blocks_entries, "entries to include (default: every entry that draws)");
+    blocks->add_flag("--all", blocks_all, "every record of every table, not only the sample sizes");
 
     DrawOptions check_opts;
     bool check_all = false;
@@ -296,17 +464,54 @@ int main(int argc, char** argv)
     check_opts.add_to(check);
     check->add_flag("--all", check_all, "every record of every table");
 
+    std::string golden_dir = "tests/golden";
+    bool golden_update = false;
+    CLI::App* golden = app.add_subcommand(
+        "golden", "compare every drawing of the full catalogue with its golden file, or with --update rewrite them");
+    golden->add_option("--dir", golden_dir, "directory of the golden files")->capture_default_str();
+    golden->add_flag("--update", golden_update,
+                     "rewrite the golden files from this build, adding new drawings (only for an intended change)");
+    DrawOptions model_opts, hlr_opts, compare_opts;
+    std::string model_out, hlr_out;
+    CLI::App* model = app.add_subcommand("model", "write the fitting's solid as STEP (AP214, millimetres)");
+    model_opts.add_to(model);
+    model->get_option("entry")->required();
+    model->add_option("-o,--output", model_out, "STEP file to write")->required();
+    CLI::App* hlr = app.add_subcommand("hlr", "write the solid's exact hidden-line projection for a view as SVG");
+    hlr_opts.add_to(hlr);
+    hlr->get_option("entry")->required();
+    hlr->add_option("-o,--output", hlr_out, "SVG file (default: standard output)");
+    bool hlr_overlay = false;
+    hlr->add_flag("--overlay", hlr_overlay, "draw the library's drawing over the projection, in red");
+    bool compare_all = false;
+    CLI::App* cmp = app.add_subcommand(
+        "compare", "score drawings against the solid's projection: one (ENTRY and options), the sample catalogue, or --all");
+    compare_opts.add_to(cmp);
+    cmp->add_flag("--all", compare_all, "every record of every table");
+
     try {
         app.parse(argc, argv);
         const Library lib(library);
+        if (lib.entries().empty())
+            throw UsageError("the library " + (library.empty() ? default_library_path() : library) +
+                             " exports no fitting entry");
         if (app.got_subcommand("list")) return cmd_list(lib);
-        if (app.got_subcommand("catalogue")) return cmd_catalogue(lib, cat_dir, cat_all);
+        if (app.got_subcommand("catalogue")) return cmd_catalogue(lib, cat_dir, cat_all, cat_hlr);
+        if (app.got_subcommand("golden")) return cmd_golden(lib, golden_dir, golden_update);
+        if (app.got_subcommand("blocks")) return cmd_blocks(lib, blocks_out, blocks_entries, blocks_all);
         if (app.got_subcommand("check")) {
             if (check_opts.req.entry.empty()) return cmd_check(lib, catalogue_requests(lib, check_all));
             if (check_all) throw UsageError("check takes an entry or --all, not both");
             if (!lib.has_entry(check_opts.req.entry))
                 throw UsageError("unknown entry '" + check_opts.req.entry + "' (see arfdraw list)");
             return cmd_check(lib, {check_opts.finish(lib)});
+        }
+        if (app.got_subcommand("model")) return cmd_model(lib, model_opts.finish(lib), model_out);
+        if (app.got_subcommand("hlr")) return cmd_hlr(lib, hlr_opts.finish(lib), hlr_out, hlr_overlay);
+        if (app.got_subcommand("compare")) {
+            if (compare_opts.req.entry.empty()) return cmd_compare(lib, catalogue_requests(lib, compare_all));
+            if (compare_all) throw UsageError("compare takes an entry or --all, not both");
+            return cmd_compare(lib, {compare_opts.finish(lib)});
         }
         // An empty value given on purpose is not the same as leaving the option out.
         if (format_opt->count() && format.empty()) throw UsageError("--format wants one of " + format_names());
@@ -315,6 +520,8 @@ int main(int argc, char** argv)
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         std::string msg = e.what();

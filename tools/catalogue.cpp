@@ -8,6 +8,8 @@
 #include "check.h"
 #include "gallery.h"
 #include "output.h"
+#include "compare.h"
+#include "views.h"
 #include "writer.h"
 
 namespace arftool {
@@ -61,7 +63,7 @@ std::vector<Request> catalogue_requests(const Library& lib, bool all)
 std::string stem_of(const Request& r) { return r.entry + "_v" + std::to_string(r.view) + "_" + sizes_of(r); }
 
 CatalogueStats write_catalogue(const Library& lib, const std::vector<Request>& reqs, const std::string& dir,
-                               const std::function<void(int, int, const std::string&)>& progress)
+                               const std::function<void(int, int, const std::string&)>& progress, bool hlr)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -81,8 +83,11 @@ CatalogueStats write_catalogue(const Library& lib, const std::vector<Request>& r
         const Drawing d = lib.draw(r);
         st.draw_seconds += seconds_since(t0);
 
-        Card c{stem, r.entry, sizes_of(r), r.view, static_cast<int>(d.host.elements.size()), d.status, 0, {}};
-        c.findings = static_cast<int>(check_drawing(d).size());
+        Card c{stem, r.entry, sizes_of(r), record_sizes(d), r.view, static_cast<int>(d.host.elements.size()),
+               d.status, 0, 0, {}};
+        const auto found = check_drawing(d);
+        c.findings = undeclared(found);
+        c.intended = static_cast<int>(found.size()) - c.findings;
         st.drawings++;
         if (d.status != 0) st.failed++;
         if (c.findings) st.flagged++;
@@ -101,6 +106,17 @@ CatalogueStats write_catalogue(const Library& lib, const std::vector<Request>& r
             st.unwritable++;
         }
         st.write_seconds += seconds_since(t0);
+        if (hlr && c.error.empty() && d.status == 0 && d.record && arfmodel::has_model(r.entry) &&
+            arfmodel::view_info(r.entry, r.view)) {
+            const auto info = arfmodel::view_info(r.entry, r.view);
+            const auto lines = arfmodel::project(arfmodel::build(r.entry, *d.record), info->cam);
+            write_file_atomically((fs::path(dir) / (stem + ".hlr.svg")).string(),
+                                  [&](std::ostream& o) { o << hlr_svg(lines, title_of(d), d.host.elements); });
+            const Compared cmp = compare_drawing(d);
+            c.coverage = cmp.score.coverage;
+            c.support = cmp.score.support;
+            c.overlay = true;
+        }
         cards.push_back(std::move(c));
     }
     if (progress) progress(total, total, "index.html");

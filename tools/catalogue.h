@@ -28,9 +28,12 @@ struct CatalogueStats {
 };
 
 // Draws and writes everything into dir (created if need be), index.html last.
-// progress is called before each drawing with (done, total, stem).
-// Throws std::runtime_error when dir or a file in it cannot be written.
+// progress is called before each drawing with (done, total, stem). With hlr,
+// every drawing of a modelled entry also gets stem.hlr.svg (the solid's
+// hidden-line projection with the drawing over it) and its coverage and support
+// on its card. Throws std::runtime_error when dir or a file in it cannot be written.
 CatalogueStats write_catalogue(const Library& lib, const std::vector<Request>& reqs, const std::string& dir,
-                               const std::function<void(int, int, const std::string&)>& progress);
+                               const std::function<void(int, int, const std::string&)>& progress,
+                               bool hlr = false);
 
 }  // namespace arftool

@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <map>
+#include <tuple>
 #include <numbers>
 #include <nlohmann/json.hpp>
 
@@ -103,6 +105,27 @@ bool lies_on(const Element& e, P2 p)
 
 }  // namespace
 
+namespace {
+
+// The declaration kind that excuses a finding kind, 0 for findings nothing excuses.
+int declarable(const std::string& kind)
+{
+    if (kind == "dangling") return 1;
+    if (kind == "duplicate") return 2;
+    if (kind == "degenerate") return 3;
+    if (kind == "empty") return 4;
+    return 0;
+}
+
+}  // namespace
+
+int undeclared(const std::vector<Finding>& findings)
+{
+    int n = 0;
+    for (const Finding& f : findings) n += !f.declared();
+    return n;
+}
+
 std::vector<Finding> check_drawing(const Drawing& d)
 {
     std::vector<Finding> out;
@@ -161,6 +184,9 @@ std::vector<Finding> check_drawing(const Drawing& d)
                                                   " meets no other element"});
         }
     }
+    for (Finding& f : out)
+        for (const Declared& x : d.declared)
+            if (x.element == f.element && x.kind == declarable(f.kind) && !x.reason.empty()) f.intended = x.reason;
     return out;
 }
 
@@ -168,29 +194,44 @@ std::string check_summary(const std::vector<Checked>& all)
 {
     using nlohmann::ordered_json;
     ordered_json by_entry = ordered_json::object(), kinds = ordered_json::object(), flagged = ordered_json::array();
-    int findings = 0;
+    // Declared findings, one line per entry, view title's view code, element and reason.
+    std::map<std::tuple<std::string, std::string, int, std::string, std::string>, int> declared;
+    int findings = 0, intended = 0;
     for (const Checked& c : all) {
         ordered_json& e = by_entry[c.entry];
-        if (e.is_null()) e = {{"drawings", 0}, {"flagged", 0}, {"findings", 0}};
+        if (e.is_null()) e = {{"drawings", 0}, {"flagged", 0}, {"findings", 0}, {"intended", 0}};
         e["drawings"] = e["drawings"].get<int>() + 1;
-        if (c.findings.empty()) continue;
-        e["flagged"] = e["flagged"].get<int>() + 1;
-        e["findings"] = e["findings"].get<int>() + static_cast<int>(c.findings.size());
-        findings += static_cast<int>(c.findings.size());
         ordered_json list = ordered_json::array();
         for (const Finding& f : c.findings) {
+            if (f.declared()) {
+                const auto v = c.drawing.rfind(" view ");
+                declared[{c.entry, v == std::string::npos ? "" : c.drawing.substr(v + 6), f.element, f.kind, f.intended}]++;
+                e["intended"] = e["intended"].get<int>() + 1;
+                ++intended;
+                continue;
+            }
             list.push_back({{"element", f.element}, {"kind", f.kind}, {"detail", f.detail}});
             kinds[f.kind] = kinds.value(f.kind, 0) + 1;
         }
+        if (list.empty()) continue;
+        e["flagged"] = e["flagged"].get<int>() + 1;
+        e["findings"] = e["findings"].get<int>() + static_cast<int>(list.size());
+        findings += static_cast<int>(list.size());
         flagged.push_back({{"drawing", c.drawing}, {"file", c.file}, {"findings", list}});
     }
+    ordered_json decl = ordered_json::array();
+    for (const auto& [k, n] : declared)
+        decl.push_back({{"entry", std::get<0>(k)}, {"view", std::get<1>(k)}, {"element", std::get<2>(k)},
+                        {"kind", std::get<3>(k)}, {"reason", std::get<4>(k)}, {"drawings", n}});
     ordered_json j;
     j["drawings"] = all.size();
     j["flagged"] = flagged.size();
     j["findings"] = findings;
+    j["intended"] = intended;
     j["by_kind"] = kinds;
     j["by_entry"] = by_entry;
     j["flagged_drawings"] = flagged;
+    j["declared"] = decl;
     return j.dump(1) + "\n";
 }
 

@@ -16,6 +16,9 @@ struct Finding {
     int element;       // 1-based index in the order written; 0 for the drawing as a whole
     std::string kind;  // failed, empty, non_finite, unknown_form, degenerate, off_curve, duplicate, dangling
     std::string detail;
+    std::string intended = {};  // the entry's reason when it declared this on purpose, else empty
+
+    bool declared() const { return !intended.empty(); }
 };
 
 // Every fault found in one drawing, in element order:
@@ -29,14 +32,20 @@ struct Finding {
 // - dangling: an end point of a segment, arc or elliptic arc that meets neither an end point
 //   of another element nor lies on another element's curve. Circles, ellipses and arcs that
 //   run the whole way round have no ends.
+// A finding the entry declared (a dangling end of a mark, a repeated or zero-length element
+// its outline lists, a view the host draws) carries the entry's reason; nothing else is
+// excused, and a declaration of another kind than the finding excuses nothing.
 std::vector<Finding> check_drawing(const Drawing& d);
+// Findings the entry did not declare: the ones that count.
+int undeclared(const std::vector<Finding>& findings);
 
 struct Checked {
     std::string entry, drawing, file;  // entry name, title_of, catalogue file stem
     std::vector<Finding> findings;
 };
 
-// JSON: totals, counts per kind and per entry, and every flagged drawing with its findings.
+// JSON: totals, counts per kind and per entry, every drawing flagged by an undeclared finding
+// with those findings, and the declared findings grouped by entry, view, element and reason.
 std::string check_summary(const std::vector<Checked>& all);
 
 }  // namespace arftool

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "arfentry.h"
 #include "recorder.h"
@@ -35,15 +36,28 @@ struct PartOut {
     int view_no, draw_mode;
 };
 
+// An element (0: the view as a whole) the entry declares it drew so on purpose.
+struct Declared {
+    int element;
+    int kind;  // 1 free ends, 2 repeated, 3 zero length, 4 drawn by the host
+    std::string reason;
+};
+
 struct Drawing {
     Request req;
     int status = 0;
     PartOut part{};
     arfhost::Record host;                 // calls, common block, elements
     std::optional<ArfRecordView> record;  // the dimension record the entry selected
+    std::vector<Declared> declared;       // what the entry drew so on purpose
 };
 
-// Short human title: "jarft41l00 50 view 2".
+// The drawn record's sizes: "50", "65/50".
+std::string record_sizes(const Drawing& d);
+// Short human title with the drawn record's sizes: "jarft41l00 50 view 2".
 std::string title_of(const Drawing& d);
+// When the entry drew a record other than the sizes asked for, says which; the
+// selection itself is the entry's.
+std::optional<std::string> substituted_record(const Drawing& d);
 
 }  // namespace arftool

@@ -257,19 +257,23 @@ struct Spaces {
     std::string model, paper;  // block record handles
 };
 
-Spaces block_record_table(Tags& t)
+// Model and paper space, then one record per named block; returns their handles in that order.
+std::vector<std::string> block_record_table(Tags& t, const std::vector<std::string>& blocks)
 {
-    const std::string tab = begin_table(t, "BLOCK_RECORD", 2);
-    Spaces s;
-    s.model = begin_record(t, "BLOCK_RECORD", tab, "AcDbBlockTableRecord", "*Model_Space");
-    s.paper = begin_record(t, "BLOCK_RECORD", tab, "AcDbBlockTableRecord", "*Paper_Space");
+    const std::string tab = begin_table(t, "BLOCK_RECORD", 2 + static_cast<int>(blocks.size()));
+    std::vector<std::string> h;
+    h.push_back(begin_record(t, "BLOCK_RECORD", tab, "AcDbBlockTableRecord", "*Model_Space"));
+    h.push_back(begin_record(t, "BLOCK_RECORD", tab, "AcDbBlockTableRecord", "*Paper_Space"));
+    for (const std::string& b : blocks) h.push_back(begin_record(t, "BLOCK_RECORD", tab, "AcDbBlockTableRecord", b));
     t.str(0, "ENDTAB");
-    return s;
+    return h;
 }
 
-void block(Tags& t, const std::string& owner, const char* name, bool paper)
+// BLOCK and ENDBLK share their head: handle, owner, space and layer; between them,
+// whatever body() writes, owned by the same block record.
+template <class Body>
+void block(Tags& t, const std::string& owner, std::string_view name, bool paper, Body&& body)
 {
-    // BLOCK and ENDBLK share their head: handle, owner, space and layer.
     for (const char* part : {"BLOCK", "ENDBLK"}) {
         t.str(0, part);
         t.str(5, t.handle());
@@ -281,9 +285,10 @@ void block(Tags& t, const std::string& owner, const char* name, bool paper)
         t.str(100, "AcDbBlockBegin");
         t.str(2, name);
         t.integer(70, 0);
-        t.point(10, 0, 0, 0);
+        t.point(10, 0, 0, 0);  // base point: the fitting's local origin
         t.str(3, name);
         t.str(1, "");
+        body();
     }
     t.str(100, "AcDbBlockEnd");
 }
@@ -379,6 +384,131 @@ void entity(Tags& t, const std::string& owner, const Element& e, std::size_t i)
     }
 }
 
+void entities(Tags& t, const std::string& owner, const Drawing& d)
+{
+    for (std::size_t i = 0; i < d.host.elements.size(); ++i) entity(t, owner, d.host.elements[i], i);
+}
+
+void insert(Tags& t, const std::string& owner, std::string_view name, P2 at)
+{
+    t.str(0, "INSERT");
+    t.str(5, t.handle());
+    t.str(330, owner);
+    t.str(100, "AcDbEntity");
+    t.str(8, "0");
+    t.str(100, "AcDbBlockReference");
+    t.str(2, name);
+    t.point(10, at.x, at.y);
+}
+
+void text(Tags& t, const std::string& owner, std::string_view s, P2 at, double height)
+{
+    t.str(0, "TEXT");
+    t.str(5, t.handle());
+    t.str(330, owner);
+    t.str(100, "AcDbEntity");
+    t.str(8, "0");
+    t.str(100, "AcDbText");
+    t.point(10, at.x, at.y);
+    t.num(40, height);
+    t.str(1, s);
+    t.str(100, "AcDbText");
+}
+
+// The whole file around a model space that model(tags, owner) fills and the named blocks
+// that block_body(tags, i, owner) fills; box is what the file opens zoomed onto.
+template <class Model, class BlockBody>
+void document(std::ostream& out, std::string_view comment, const std::vector<std::string>& blocks,
+              const std::set<int>& extra_layers, Box b, Model&& model, BlockBody&& block_body)
+{
+    if (b.empty()) b = {0, 0, 0, 0};
+    // The body first, so that the header can give the next free handle.
+    Tags t;
+    t.text.reserve(16384);
+    t.str(0, "SECTION");
+    t.str(2, "CLASSES");
+    t.str(0, "ENDSEC");
+    t.str(0, "SECTION");
+    t.str(2, "TABLES");
+    vport_table(t, b);
+    ltype_table(t);
+    layer_table(t, extra_layers);
+    style_table(t);
+    empty_table(t, "VIEW");
+    empty_table(t, "UCS");
+    appid_table(t);
+    dimstyle_table(t);
+    const std::vector<std::string> rec = block_record_table(t, blocks);
+    t.str(0, "ENDSEC");
+
+    t.str(0, "SECTION");
+    t.str(2, "BLOCKS");
+    block(t, rec[0], "*Model_Space", false, [] {});
+    block(t, rec[1], "*Paper_Space", true, [] {});
+    for (std::size_t i = 0; i < blocks.size(); ++i)
+        block(t, rec[i + 2], blocks[i], false, [&] { block_body(t, i, rec[i + 2]); });
+    t.str(0, "ENDSEC");
+
+    t.str(0, "SECTION");
+    t.str(2, "ENTITIES");
+    model(t, rec[0]);
+    t.str(0, "ENDSEC");
+
+    t.str(0, "SECTION");
+    t.str(2, "OBJECTS");
+    const std::string root = t.handle(), groups = t.handle();
+    t.str(0, "DICTIONARY");
+    t.str(5, root);
+    t.str(330, "0");
+    t.str(100, "AcDbDictionary");
+    t.integer(281, 1);
+    t.str(3, "ACAD_GROUP");
+    t.str(350, groups);
+    t.str(0, "DICTIONARY");
+    t.str(5, groups);
+    t.str(330, root);
+    t.str(100, "AcDbDictionary");
+    t.integer(281, 1);
+    t.str(0, "ENDSEC");
+    t.str(0, "EOF");
+
+    Tags h;
+    h.str(999, comment);  // which fitting and which record, for whoever opens the file
+    h.str(0, "SECTION");
+    h.str(2, "HEADER");
+    h.str(9, "$ACADVER");
+    h.str(1, "AC1015");
+    h.str(9, "$HANDSEED");
+    std::string seed = t.handle();
+    h.str(5, seed);
+    h.str(9, "$INSUNITS");
+    h.integer(70, 4);
+    h.str(9, "$MEASUREMENT");
+    h.integer(70, 1);
+    h.str(9, "$EXTMIN");
+    h.point(10, b.x0, b.y0);
+    h.str(9, "$EXTMAX");
+    h.point(10, b.x1, b.y1);
+    h.str(9, "$LTSCALE");
+    h.num(40, 1.0);
+    h.str(0, "ENDSEC");
+    out << h.text << t.text;
+}
+
+// Layers beyond the standard four that the elements' codes ask for.
+void add_extra_layers(std::set<int>& extra, const Drawing& d)
+{
+    for (const Element& e : d.host.elements)
+        if (layer_of(e.code).rfind("code", 0) == 0) extra.insert(e.code);
+}
+
+Box box_of(const Drawing& d)
+{
+    Box b;
+    for (const Element& e : d.host.elements) add_to_box(b, e);
+    return b;
+}
+
 class DxfWriter final : public Writer {
 public:
     std::string_view name() const override { return "dxf"; }
@@ -387,87 +517,63 @@ public:
     void write(std::ostream& out, const Drawing& d) const override
     {
         require_finite(d);
-        Box b;
         std::set<int> extra;
-        for (const Element& e : d.host.elements) {
-            add_to_box(b, e);
-            if (layer_of(e.code).rfind("code", 0) == 0) extra.insert(e.code);
-        }
-        if (b.empty()) b = {0, 0, 0, 0};
-
-        // The body first, so that the header can give the next free handle.
-        Tags t;
-        t.text.reserve(16384 + 256 * d.host.elements.size());
-        t.str(0, "SECTION");
-        t.str(2, "CLASSES");
-        t.str(0, "ENDSEC");
-        t.str(0, "SECTION");
-        t.str(2, "TABLES");
-        vport_table(t, b);
-        ltype_table(t);
-        layer_table(t, extra);
-        style_table(t);
-        empty_table(t, "VIEW");
-        empty_table(t, "UCS");
-        appid_table(t);
-        dimstyle_table(t);
-        const Spaces sp = block_record_table(t);
-        t.str(0, "ENDSEC");
-
-        t.str(0, "SECTION");
-        t.str(2, "BLOCKS");
-        block(t, sp.model, "*Model_Space", false);
-        block(t, sp.paper, "*Paper_Space", true);
-        t.str(0, "ENDSEC");
-
-        t.str(0, "SECTION");
-        t.str(2, "ENTITIES");
-        for (std::size_t i = 0; i < d.host.elements.size(); ++i) entity(t, sp.model, d.host.elements[i], i);
-        t.str(0, "ENDSEC");
-
-        t.str(0, "SECTION");
-        t.str(2, "OBJECTS");
-        const std::string root = t.handle(), groups = t.handle();
-        t.str(0, "DICTIONARY");
-        t.str(5, root);
-        t.str(330, "0");
-        t.str(100, "AcDbDictionary");
-        t.integer(281, 1);
-        t.str(3, "ACAD_GROUP");
-        t.str(350, groups);
-        t.str(0, "DICTIONARY");
-        t.str(5, groups);
-        t.str(330, root);
-        t.str(100, "AcDbDictionary");
-        t.integer(281, 1);
-        t.str(0, "ENDSEC");
-        t.str(0, "EOF");
-
-        Tags h;
-        h.str(0, "SECTION");
-        h.str(2, "HEADER");
-        h.str(9, "$ACADVER");
-        h.str(1, "AC1015");
-        h.str(9, "$HANDSEED");
-        std::string seed = t.handle();
-        h.str(5, seed);
-        h.str(9, "$INSUNITS");
-        h.integer(70, 4);
-        h.str(9, "$MEASUREMENT");
-        h.integer(70, 1);
-        h.str(9, "$EXTMIN");
-        h.point(10, b.x0, b.y0);
-        h.str(9, "$EXTMAX");
-        h.point(10, b.x1, b.y1);
-        h.str(9, "$LTSCALE");
-        h.num(40, 1.0);
-        h.str(0, "ENDSEC");
-        out << h.text << t.text;
+        add_extra_layers(extra, d);
+        document(out, title_of(d), {}, extra, box_of(d), [&](Tags& t, const std::string& model) { entities(t, model, d); },
+                 [](Tags&, std::size_t, const std::string&) {});
     }
 };
 
 }  // namespace
 
 std::unique_ptr<Writer> make_dxf_writer() { return std::make_unique<DxfWriter>(); }
+
+std::string block_name(const Drawing& d)
+{
+    std::string n;
+    for (char c : d.req.entry) n += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    std::string sizes = record_sizes(d);
+    for (char& c : sizes)
+        if (c == '/') c = 'X';
+    return n + "_" + sizes + "_V" + std::to_string(d.req.view);
+}
+
+void write_dxf_blocks(std::ostream& out, const std::vector<Drawing>& drawings)
+{
+    std::vector<std::string> names;
+    std::set<int> extra;
+    std::vector<Box> boxes;
+    double cell = 1.0;
+    for (const Drawing& d : drawings) {
+        require_finite(d);
+        names.push_back(block_name(d));
+        add_extra_layers(extra, d);
+        Box b = box_of(d);
+        if (b.empty()) b = {0, 0, 0, 0};
+        boxes.push_back(b);
+        cell = std::fmax(cell, std::fmax(b.x1 - b.x0, b.y1 - b.y0));
+    }
+    // A square grid of equal cells, each fitting's box at its cell's lower left, the label under it.
+    const int cols = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(drawings.size()))));
+    const double text_h = 0.04 * cell, pitch = 1.3 * cell;
+    Box sheet;
+    std::vector<P2> at(drawings.size()), label(drawings.size());
+    for (std::size_t i = 0; i < drawings.size(); ++i) {
+        const double cx = pitch * static_cast<double>(i % cols), cy = -pitch * static_cast<double>(i / cols);
+        at[i] = {cx - boxes[i].x0, cy - boxes[i].y0};
+        label[i] = {cx, cy - 2 * text_h};
+        sheet.add({cx, cy - 3 * text_h});
+        sheet.add({cx + cell, cy + cell});
+    }
+    document(
+        out, "fitting block library: " + std::to_string(drawings.size()) + " blocks", names, extra, sheet,
+        [&](Tags& t, const std::string& model) {
+            for (std::size_t i = 0; i < drawings.size(); ++i) {
+                insert(t, model, names[i], at[i]);
+                text(t, model, title_of(drawings[i]), label[i], text_h);
+            }
+        },
+        [&](Tags& t, std::size_t i, const std::string& owner) { entities(t, owner, drawings[i]); });
+}
 
 }  // namespace arftool

@@ -1,5 +1,7 @@
 #include "gallery.h"
 
+#include <cstdio>
+
 namespace arftool {
 
 namespace {
@@ -46,6 +48,11 @@ select{margin-left:4px}
 .card .meta b{display:block}
 .card .files{padding:0 8px 6px}
 .card .bad{color:#b00}
+.card .ok{color:#2a6f2a}
+.legend{font-size:13px;color:#444}
+.legend i{display:inline-block;width:18px;height:3px;margin:0 4px 3px 10px;vertical-align:middle}
+.legend i.dash{background:repeating-linear-gradient(90deg,#1a1a1a 0 5px,transparent 5px 8px)}
+body.hlr .card img.plain,body:not(.hlr) .card img.hlr{display:none}
 .card .missing{height:190px;display:flex;align-items:center;justify-content:center;color:#b00;padding:8px}
 </style>
 </head>
@@ -54,7 +61,11 @@ select{margin-left:4px}
 <label>Entry<select id="f-entry"><option value="">all</option></select></label>
 <label>Size<select id="f-size"><option value="">all</option></select></label>
 <label>View<select id="f-view"><option value="">all</option></select></label>
-<span id="count"></span></header>
+<label><input type="checkbox" id="f-hlr">hidden-line overlay</label>
+<span id="count"></span>
+<span class="legend"><i style="background:#1a1a1a"></i>body <i style="background:#1f5fbf"></i>end 1
+<i style="background:#2a9d3a"></i>end 2 <i style="background:#c0392b"></i>end 3
+<i class="dash"></i>style 2 (seams, hidden edges)</span></header>
 <main id="grid">
 )";
 
@@ -88,6 +99,9 @@ constexpr const char* kTail = R"(</main>
     sel.addEventListener('change', apply);
   });
   apply();
+  document.getElementById('f-hlr').addEventListener('change', function () {
+    document.body.classList.toggle('hlr', this.checked);
+  });
   document.body.dataset.ready = String(cards.length);
 })();
 </script>
@@ -106,14 +120,26 @@ void write_gallery(std::ostream& out, const std::vector<Card>& cards)
         out << "<div class=\"card\" data-entry=\"" << escape(c.entry) << "\" data-size=\"" << escape(c.sizes)
             << "\" data-view=\"" << view << "\" data-elements=\"" << c.elements << "\">";
         if (c.error.empty())
-            out << "<a class=\"view\" href=\"" << escape(c.stem) << ".svg\"><img loading=\"lazy\" src=\""
-                << escape(c.stem) << ".svg\" alt=\"" << escape(label) << "\">";
+        {
+            // The thumbnail shows the outline alone (the file's "drawing" view); the page carries the legend.
+            out << "<a class=\"view\" href=\"" << escape(c.stem) << ".svg\"><img class=\"plain\" loading=\"lazy\" src=\""
+                << escape(c.stem) << ".svg#drawing\" alt=\"" << escape(label) << "\">";
+            if (c.overlay)
+                out << "<img class=\"hlr\" loading=\"lazy\" src=\"" << escape(c.stem) << ".hlr.svg\" alt=\""
+                    << escape(label) << " over its solid\">";
+        }
         else
             out << "<a class=\"view\"><div class=\"missing\">" << escape(c.error) << "</div>";
-        out << "<div class=\"meta\"><b>" << escape(c.entry) << "</b>size " << escape(c.sizes) << " &middot; view "
+        out << "<div class=\"meta\"><b>" << escape(c.entry) << "</b>" << (c.sizes == "sample" ? "sample &middot; " : "") << "size " << escape(c.drawn) << " &middot; view "
             << view << " &middot; " << c.elements << " elements";
         if (c.status != 0) out << " &middot; <span class=\"bad\">status " << c.status << "</span>";
         if (c.findings) out << " &middot; <span class=\"bad\">" << c.findings << " check findings</span>";
+        if (c.intended) out << " &middot; <span class=\"ok\">" << c.intended << " marks as drawn on purpose</span>";
+        if (c.overlay) {
+            char buf[64];
+            std::snprintf(buf, sizeof buf, "coverage %.2f, support %.2f", c.coverage, c.support);
+            out << " &middot; " << buf;
+        }
         out << "</div></a>";
         if (c.error.empty()) out << "<div class=\"files\"><a href=\"" << escape(c.stem) << ".dxf\">DXF</a></div>";
         out << "</div>\n";

@@ -27,17 +27,6 @@ ordered_json com_1st_json(const arfhost::ComFirst& c)
             {"doubles", dbl}};
 }
 
-ordered_json element_json(const arfhost::Element& e)
-{
-    ordered_json geo = ordered_json::array();
-    for (int i = 0; i < arfhost::geo_count(e.form); ++i) geo.push_back(e.geo[i]);
-    return {{"form", arfhost::form_name(e.form)},
-            {"code", e.code},
-            {"style", e.style},
-            {"pen", e.pen},
-            {"geo", geo}};
-}
-
 class JsonWriter final : public Writer {
 public:
     std::string_view name() const override { return "json"; }
@@ -97,6 +86,17 @@ public:
 };
 
 }  // namespace
+
+nlohmann::ordered_json element_json(const arfhost::Element& e)
+{
+    ordered_json geo = ordered_json::array();
+    for (int i = 0; i < arfhost::geo_count(e.form); ++i) geo.push_back(e.geo[i]);
+    return {{"form", arfhost::form_name(e.form)},
+            {"code", e.code},
+            {"style", e.style},
+            {"pen", e.pen},
+            {"geo", geo}};
+}
 
 std::unique_ptr<Writer> make_json_writer() { return std::make_unique<JsonWriter>(); }
 

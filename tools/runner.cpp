@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <stdexcept>
 
 namespace arftool {
@@ -22,22 +23,47 @@ std::string upper(std::string s)
 
 }  // namespace
 
+std::string record_sizes(const Drawing& d)
+{
+    std::string sizes = std::to_string(d.record ? d.record->keys[0] : d.part.size_a);
+    if (d.record && d.record->nkeys == 2) sizes += "/" + std::to_string(d.record->keys[1]);
+    return sizes;
+}
+
 std::string title_of(const Drawing& d)
 {
-    std::string t = d.req.entry;
-    if (d.req.sample) return t + " sample view " + std::to_string(d.req.view);
-    t += " " + std::to_string(d.part.size_a);
-    if (d.record && d.record->nkeys == 2) t += "/" + std::to_string(d.record->keys[1]);
-    return t + " view " + std::to_string(d.req.view);
+    // The sizes are those of the record drawn, which need not be the ones asked for.
+    const std::string view = " view " + std::to_string(d.req.view);
+    return d.req.entry + (d.req.sample ? " sample " : " ") + record_sizes(d) + view;
+}
+
+std::optional<std::string> substituted_record(const Drawing& d)
+{
+    if (d.req.sample || !d.record) return std::nullopt;
+    const ArfRecordView& r = *d.record;
+    const bool first_ok = r.keys[0] == d.req.size_a;
+    const bool second_ok = r.nkeys < 2 || r.keys[1] == d.req.size_b || r.keys[1] == d.req.size_c;
+    if (first_ok && second_ok) return std::nullopt;
+    return "the table has no record for the sizes asked; " + d.req.entry + " drew its " + record_sizes(d) +
+           " record";
+}
+
+std::string default_library_path()
+{
+    if (const char* env = std::getenv("ARF_LIBRARY"); env && *env) return env;
+    // An installed tool loads the library of its own prefix; one in the build tree, the build's.
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) {
+        const auto installed = exe.parent_path() / ARF_INSTALLED_LIBRARY;
+        if (std::filesystem::exists(installed, ec)) return installed.lexically_normal().string();
+    }
+    return ARF_LIBRARY_PATH;
 }
 
 Library::Library(const std::string& path)
 {
-    std::string p = path;
-    if (p.empty()) {
-        const char* env = std::getenv("ARF_LIBRARY");
-        p = env && *env ? env : ARF_LIBRARY_PATH;
-    }
+    const std::string p = path.empty() ? default_library_path() : path;
     handle_ = dlopen(p.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle_) throw std::runtime_error("cannot load drawing library " + p + ": " + dlerror());
 }
@@ -155,6 +181,16 @@ Drawing Library::draw(const Request& r) const
     d.part.view_no = head.view_no;
     d.part.draw_mode = head.draw_mode;
     d.host = arfhost::record();
+    if (auto intended = reinterpret_cast<int (*)(int, int*, int*, const char**)>(sym("arf_intended"))) {
+        const int n = intended(0, nullptr, nullptr, nullptr);
+        for (int i = 0; i < n; ++i) {
+            Declared x{};
+            const char* why = nullptr;
+            intended(i, &x.element, &x.kind, &why);
+            x.reason = why ? why : "";
+            d.declared.push_back(std::move(x));
+        }
+    }
     if (auto last = reinterpret_cast<int (*)(const char*, ArfRecordView*)>(sym("arf_last_record"))) {
         ArfRecordView v{};
         if (last(r.entry.c_str(), &v) == 0) d.record = v;

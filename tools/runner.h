@@ -16,9 +16,12 @@ inline const std::string kFaultHelp =
 // part record: end 2 and end 3 take the second size, or the first when there is none.
 void set_sizes(Request& r, std::array<int, 2> s);
 
+// $ARF_LIBRARY, else the library installed beside this tool, else the build's own copy.
+std::string default_library_path();
+
 class Library {
 public:
-    // Opens the library at path (empty: $ARF_LIBRARY, else the build's own copy).
+    // Opens the library at path (empty: default_library_path()).
     // Throws std::runtime_error with a readable message when it cannot.
     explicit Library(const std::string& path = {});
     ~Library();

@@ -1,11 +1,13 @@
 // SVG: y up as in CAD (the drawing sits in a group flipped about the x axis),
 // a view box fitted to the outline with a margin, one colour per element code,
 // line style 2 thin and dashed, line style 1 dash-dotted, and a title band with
-// a legend.
+// a legend. Shown small (a gallery thumbnail), the lines thicken and the legend
+// goes, and the view "#drawing" frames the outline alone.
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <numbers>
+#include <ostream>
 
 #include "curves.h"
 #include "writer.h"
@@ -36,6 +38,17 @@ constexpr CodeStyle kCodes[] = {
     {1521, "#2a9d3a", "end 2 1521"},
     {1522, "#c0392b", "end 3 1522"},
 };
+
+// Stroke widths and dash patterns for outline lines of width sw.
+void line_styles(std::ostream& out, double sw)
+{
+    out << "g.outline{fill:none;stroke-width:" << num(sw) << ";stroke-linecap:round;stroke-linejoin:round}\n";
+    for (const CodeStyle& c : kCodes) out << ".c" << c.code << "{stroke:" << c.colour << "}\n";
+    out << ".s2{stroke-width:" << num(sw * 0.6) << ";stroke-dasharray:" << num(sw * 8) << ' ' << num(sw * 4)
+        << "}\n"
+        << ".s1{stroke-dasharray:" << num(sw * 12) << ' ' << num(sw * 3) << ' ' << num(sw * 2) << ' '
+        << num(sw * 3) << "}\n";
+}
 
 std::string attrs(const Element& e)
 {
@@ -125,15 +138,15 @@ public:
             << "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" << num(vx) << ' ' << num(vy)
             << ' ' << num(vw) << ' ' << num(vh) << "\" width=\"" << num(std::round(vw * px))
             << "\" height=\"" << num(std::round(vh * px)) << "\">\n";
-        out << "<title>" << escape(title) << "</title>\n<style>\n"
-            << "g.outline{fill:none;stroke-width:" << num(sw)
-            << ";stroke-linecap:round;stroke-linejoin:round}\n";
-        for (const CodeStyle& c : kCodes) out << ".c" << c.code << "{stroke:" << c.colour << "}\n";
-        out << ".s2{stroke-width:" << num(sw * 0.6) << ";stroke-dasharray:" << num(sw * 8) << ' '
-            << num(sw * 4) << "}\n"
-            << ".s1{stroke-dasharray:" << num(sw * 12) << ' ' << num(sw * 3) << ' ' << num(sw * 2)
-            << ' ' << num(sw * 3) << "}\n"
+        out << "<title>" << escape(title) << "</title>\n<style>\n";
+        line_styles(out, sw);
+        // A thumbnail some 200 px across would draw lines a fraction of a pixel wide.
+        out << "@media (max-width: 400px) {\n";
+        line_styles(out, sw * 3);
+        out << ".legend{display:none}\n}\n"
             << "text{font-family:sans-serif;font-size:" << num(font) << "px}\n</style>\n";
+        out << "<view id=\"drawing\" viewBox=\"" << num(b.x0 - m) << ' ' << num(-(b.y1 + m)) << ' '
+            << num(draw_w) << ' ' << num(b.y1 - b.y0 + 2 * m) << "\"/>\n";
         out << "<rect x=\"" << num(vx) << "\" y=\"" << num(vy) << "\" width=\"" << num(vw)
             << "\" height=\"" << num(vh) << "\" fill=\"#fff\"/>\n";
 
@@ -143,7 +156,7 @@ public:
 
         // Legend: title on the first line, the element codes and line styles below.
         const double tx = vx + m * 0.5, ty1 = vy + band * 0.35, ty2 = vy + band * 0.8;
-        out << "<text x=\"" << num(tx) << "\" y=\"" << num(ty1) << "\">" << escape(title) << "</text>\n";
+        out << "<g class=\"legend\">\n<text x=\"" << num(tx) << "\" y=\"" << num(ty1) << "\">" << escape(title) << "</text>\n";
         double x = tx;
         for (const CodeStyle& c : kCodes) {
             out << "<line class=\"c" << c.code << "\" stroke-width=\"" << num(sw) << "\" x1=\""
@@ -152,7 +165,7 @@ public:
                 << "\" y=\"" << num(ty2) << "\">" << c.label << "</text>\n";
             x += seg * 1.2 + 0.6 * font * std::strlen(c.label) + gap;
         }
-        out << "<text x=\"" << num(x) << "\" y=\"" << num(ty2) << "\">dashed: style 2</text>\n";
+        out << "<text x=\"" << num(x) << "\" y=\"" << num(ty2) << "\">dashed: style 2</text>\n</g>\n";
         out << "</svg>\n";
     }
 };

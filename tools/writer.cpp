@@ -26,7 +26,24 @@ const Format kFormats[] = {
     {"dxf", ".dxf", make_dxf_writer},
 };
 
+// Format names and extensions are matched without regard to case: PLUG.DXF is a DXF file.
+bool same_letters(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i])) return false;
+    return true;
+}
+
 }  // namespace
+
+std::string format_named(std::string_view format)
+{
+    for (const Format& f : kFormats)
+        if (same_letters(format, f.name)) return f.name;
+    return {};
+}
 
 std::unique_ptr<Writer> make_writer(std::string_view format)
 {
@@ -39,7 +56,7 @@ std::string format_of_path(std::string_view path)
 {
     for (const Format& f : kFormats) {
         const std::string_view ext = f.ext;
-        if (path.size() > ext.size() && path.substr(path.size() - ext.size()) == ext) return f.name;
+        if (path.size() > ext.size() && same_letters(path.substr(path.size() - ext.size()), ext)) return f.name;
     }
     return {};
 }

@@ -1,5 +1,6 @@
 // 45-degree branch with socket ends on run and branch.
 #include "arftable.h"
+#include "branch45.h"
 #include "catalog.h"
 #include "comblock.h"
 #include "frame.h"
@@ -75,8 +76,41 @@ constinit Table2<B, 11, 61> table = table2<11, 61>(
 
 constexpr int kSample1 = 65, kSample2 = 50;
 
-// View codes 1 to 13 (8/9, 10/11 and 12/13 share functions); the outlines fill their slots.
-constexpr ViewFn<B> kViews[14] = {};
+// Dispatch by size class: a branch from 150 has no socket (large-branch
+// outlines), a run from 150 has none either (large-run outlines), below both
+// the small family draws. Sizes compare as the record's signed 16-bit values.
+using Outline = int (*)(BZI_WRT_PRM*, const B*);
+int by_class(BZI_WRT_PRM* w, const B* b, Outline large_branch, Outline large_run, Outline small)
+{
+    const Outline f = b->branch_size >= 150 ? large_branch : b->main_size >= 150 ? large_run : small;
+    return f(w, b) != 0 ? 1 : 0;
+}
+
+int jarf42s0_v1(BZI_WRT_PRM* w, const B* b) { return by_class(w, b, jalf42s01, ar400a, ar420a); }
+
+// View 5 of a large run with a small branch stays with the small function,
+// which reads the large-run layout of the record.
+int jarf42s0_v2(BZI_WRT_PRM* w, const B* b)
+{
+    return by_class(w, b, jalft41y_v2, w->head->view_no == 2 ? ar400a_v2 : ar420a_v2, ar420a_v2);
+}
+
+int jarf42s0_v3(BZI_WRT_PRM* w, const B* b) { return by_class(w, b, jalft41y_v3, ar400a_v3, ar420a_v3); }
+int jarf42s0_v6(BZI_WRT_PRM* w, const B* b) { return by_class(w, b, jalft41y_v6, ar400a_v6, ar420a_v6); }
+
+// Views 8 and 9 look along the branch: only the run's size class counts.
+int jarf42s0_v8(BZI_WRT_PRM* w, const B* b)
+{
+    return (b->main_size < 150 ? ar420h(w, b) : jalft41y_v8(w, b)) != 0 ? 1 : 0;
+}
+
+int jarf42s0_v10(BZI_WRT_PRM* w, const B* b) { return by_class(w, b, jalft41y_v10, ar400a_v10, ar420h_v10); }
+int jarf42s0_v12(BZI_WRT_PRM* w, const B* b) { return by_class(w, b, jalft41y_v12, ar400a_v12, ar420h_v12); }
+
+// View codes 1 to 13; 2/5, 3/4, 6/7, 8/9, 10/11 and 12/13 share a dispatcher.
+constexpr ViewFn<B> kViews[14] = {
+    nullptr,      jarf42s0_v1,  jarf42s0_v2,  jarf42s0_v3,  jarf42s0_v3,  jarf42s0_v2,  jarf42s0_v6,
+    jarf42s0_v6,  jarf42s0_v8,  jarf42s0_v8,  jarf42s0_v10, jarf42s0_v10, jarf42s0_v12, jarf42s0_v12};
 
 // The host's list stops at view 11 although the table serves 12 and 13.
 int proc_list[kProcListLen] = {27, 44, 47, 48, 44, 54, 55, 0, 0, 200, 201};

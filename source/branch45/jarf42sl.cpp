@@ -1,9 +1,14 @@
 // 45-degree branch with a long spigot branch.
+#include <algorithm>
+#include <cmath>
+
 #include "arftable.h"
 #include "catalog.h"
 #include "comblock.h"
+#include "elemout.h"
 #include "frame.h"
 #include "lenrule.h"
+#include "outline.h"
 
 namespace {
 
@@ -28,8 +33,352 @@ constinit Table2<B, 5, 14> table = table2<5, 14>(
 
 constexpr int kSample1 = 65, kSample2 = 50;
 
-// View codes 1 to 7; the outlines fill their slots.
-constexpr ViewFn<B> kViews[8] = {};
+// ---------------------------------------------------------------------------
+// Outline. The run stands on the y axis, end 1 at y = -d10 and its end-2
+// socket from the branch profile towards +y; the branch is a plain pipe on the
+// 45-degree diagonal (+x, +y): pipe d12 out to e = d15 - 2 d14 along its axis,
+// then the wider spigot d11 with a hub line at d15 - d14 and its end face at d15.
+
+constexpr double k = 0.707106781;  // cos 45
+
+int view_no(const BZI_WRT_PRM* w) { return w->head->view_no; }
+
+// Where the branch pipe widens to the spigot, along the branch axis.
+double spigot_start(const B* b) { return b->d15 - (b->d14 + b->d14); }
+
+// View 1: the fitting in its own plane. One closed silhouette from end 1 up
+// the run's left side, round the run socket, down its right side to the
+// branch, out along the branch and back, down to end 1; then the lines across
+// the run socket and the branch's two steps.
+int jarf42sl_v1(BZI_WRT_PRM* w, const B* b)
+{
+    tagRPT* P = data;
+    const double e = spigot_start(b);
+    P[0] = {0, -b->d10};
+    P[1] = {-0.5 * b->d2, -b->d10};
+    P[15] = {(e - 0.5 * b->d12) * k, (0.5 * b->d12 + e) * k};
+    P[16] = {(e - 0.5 * b->d11) * k, (e + 0.5 * b->d11) * k};
+    P[17] = {(b->d15 - b->d14 - 0.5 * b->d11) * k, (b->d15 - b->d14 + 0.5 * b->d11) * k};
+    P[18] = {(b->d15 - 0.5 * b->d11) * k, (b->d15 + 0.5 * b->d11) * k};
+    for (int i = 0; i < 4; ++i) P[19 + i] = {P[18 - i].y, P[18 - i].x};  // the branch's far side
+
+    if (zahyoar1(10, 0, b)) return 1;
+    copy_pts(P, 2, 71, 12);
+    P[25] = data[83];
+    P[26] = data[84];
+    P[24] = {0.5 * b->d2, -b->d10};
+
+    // The branch meets the run's right pipe line a half pipe width (measured
+    // across the slant, so sqrt 2 times it upright) either side of its axis.
+    const tagRPT x = cross(line(pt(P[13].x, -b->d10), P[13]), line(pt(0, 0), pt(b->d15, b->d15)));
+    P[27] = {P[13].x, x.y};
+    P[14] = {P[13].x, P[27].y + std::sqrt(2.0) * b->d12 * 0.5};
+    P[23] = {P[13].x, P[27].y - std::sqrt(2.0) * b->d12 * 0.5};
+
+    Out o(w);
+    for (int n = 1; n <= 23; ++n)
+        if (o.code(n == 7 ? kEnd2 : n == 18 ? kEnd3 : kBody).seg(P[n], P[n + 1])) return 1;
+    return o.code(kEnd1).seg(P[24], P[1]) ||
+           o.code(kBody).seg(P[2], P[13]) ||
+           o.seg(P[6], P[9]) ||
+           o.seg(P[25], P[26]) ||
+           o.seg(P[15], P[22]) ||
+           o.seg(P[17], P[20]);
+}
+
+// Views 2 and 5: the run end-on (circles at the origin), the branch along +x
+// shortened by k, its sections ellipses k as wide as high. View 2 looks at
+// the run socket's end: the branch pipe lines run from the socket rim to the
+// run pipe, and the run pipe shows as two circles. View 5 looks from the
+// other end: the socket rim is a whole circle with its bore, and the branch
+// end face shows whole with its bore.
+int jarf42sl_v2(BZI_WRT_PRM* w, const B* b)
+{
+    tagRPT* P = data;
+    const double e = spigot_start(b);
+    P[0] = {0, 0};
+    P[1] = {e * k, 0.5 * b->d12};
+    P[2] = {e * k, 0.5 * b->d11};
+    P[3] = {(b->d15 - b->d14) * k, 0.5 * b->d11};
+    P[4] = {k * b->d15, 0.5 * b->d11};
+    mirror_back_pts(P, 5, 4, 4);
+    P[13] = {0, P[1].y};
+    P[14] = {0, P[8].y};
+
+    // H: the branch pipe's upper line, extended to the run.
+    const tagRSEG h = line(pt(0, P[1].y), P[1]);
+    const double rim = 0.5 * b->d1, step = (b->d2 + b->d1) * 0.25;
+    P[10] = larger_x(cross(h, circ(P[0], rim)));
+    P[9] = flip_y(P[10]);
+    P[11] = larger_x(cross(h, circ(P[0], step)));
+    P[12] = flip_y(P[11]);
+    // With a narrower branch its pipe lines stop at the run pipe; of equal
+    // sizes the line only touches the run pipe, so they run on to the axis.
+    if (b->main_size != b->branch_size) {
+        P[13] = larger_x(cross(h, circ(P[0], 0.5 * b->d2)));
+        P[14] = flip_y(P[13]);
+    }
+    const tagRELL e1 = slant_rim(P[1].x, 0.5 * b->d11, k);
+    const tagRELL e2 = slant_rim(P[4].x, 0.5 * b->d11, k);
+    const tagRELL e3 = slant_rim(P[3].x, 0.5 * b->d11, k);
+    P[15] = smaller_x(cross(h, e1));
+    P[16] = flip_y(P[15]);
+
+    Out o(w);
+    if (view_no(w) == 2)
+        return o.code(kBody).seg(P[10], P[1]) ||
+               o.earc(e1, P[16], P[15]) ||
+               o.seg(P[2], P[4]) ||
+               o.code(kEnd3).earc(e2, P[5], P[4]) ||
+               o.code(kBody).seg(P[5], P[7]) ||
+               o.seg(P[8], P[9]) ||
+               o.code(kEnd2).arc(P[0], rim, P[10], P[9]) ||
+               o.code(kBody).earc(slant_rim(P[1].x, 0.5 * b->d12, k), P[8], P[1]) ||
+               o.earc(e3, P[6], P[3]) ||
+               o.seg(P[10], P[13]) ||
+               o.seg(P[9], P[14]) ||
+               o.arc(P[0], step, P[11], P[12]) ||
+               o.code(kEnd2).circle(P[0], 0.5 * b->d2) ||
+               o.circle(P[0], 0.5 * b->d2 - b->d7);
+    return o.code(kBody).seg(P[10], P[15]) ||
+           o.earc(e1, P[2], P[7]) ||
+           o.seg(P[2], P[4]) ||
+           o.code(kEnd3).earc(e2, P[5], P[4]) ||
+           o.code(kBody).seg(P[5], P[7]) ||
+           o.seg(P[16], P[9]) ||
+           o.code(kEnd2).arc(P[0], rim, P[10], P[9]) ||
+           o.code(kBody).earc(e3, P[3], P[6]) ||
+           o.code(kEnd3).earc(e2, P[4], P[5]) ||
+           o.code(kEnd2).arc(P[0], rim, P[9], P[10]) ||
+           o.circle(P[0], rim - b->d8) ||
+           o.code(kEnd3).ellipse(slant_rim(P[4].x, 0.5 * b->d12, k));
+}
+
+// ---------------------------------------------------------------------------
+// Views 3 and 4 look along the view-1 x axis at the run side-on: view 3 from
+// the branch side, the branch coming towards the viewer over the run; view 4
+// from behind, the branch going away behind the run. The branch axis point at
+// distance t lies at (0, k t), each of its circles an ellipse r wide and k r
+// high (as the 45-degree branch's views 3 and 4 draw it). Where one part
+// stands in front of the other, the lines behind are cut where they pass
+// under its outline: each element is walked in small steps against an
+// inside test of the part in front, and each crossing is found by halving.
+
+constexpr int kSteps = 256;
+constexpr double kEdge = 1e-9;  // a point this close to the front outline counts as covered
+
+// Calls draw(t0, t1) for every stretch of [0, 1] where covered(t) is false.
+template <class Covered, class Draw>
+int uncovered(Covered covered, Draw draw)
+{
+    double from = 0.0, prev = 0.0;
+    bool was = covered(0.0);
+    for (int i = 1; i <= kSteps; ++i) {
+        const double t = i == kSteps ? 1.0 : double(i) / kSteps;
+        const bool now = covered(t);
+        if (now != was) {
+            double lo = prev, hi = t;  // lo keeps 'was', hi keeps 'now'
+            for (int n = 0; n < 60; ++n) {
+                const double m = 0.5 * (lo + hi);
+                (covered(m) == was ? lo : hi) = m;
+            }
+            if (now) {
+                if (draw(from, lo)) return 1;
+            } else {
+                from = hi;
+            }
+            was = now;
+        }
+        prev = t;
+    }
+    return was ? 0 : draw(from, 1.0);
+}
+
+// The visible stretches of segment a-b.
+template <class Covered>
+int seg_uncovered(Out& o, tagRPT a, tagRPT b, Covered covered)
+{
+    auto at = [&](double t) { return t >= 1.0 ? b : a + t * (b - a); };
+    return uncovered([&](double t) { return covered(at(t)); },
+                     [&](double t0, double t1) { return dist(at(t0), at(t1)) < 1e-6 ? 0 : o.seg(at(t0), at(t1)); });
+}
+
+// The visible stretches of ellipse e (rotation in degrees) from parameter
+// angle th0 counter-clockwise to th1 (radians); the whole ellipse when th1 -
+// th0 is a full turn and nothing covers it.
+template <class Covered>
+int earc_uncovered(Out& o, const tagRELL& e, double th0, double th1, Covered covered)
+{
+    const double rho = e.rot * std::acos(-1.0) / 180.0, cr = std::cos(rho), sr = std::sin(rho);
+    auto at = [&](double t) {
+        const double th = th0 + t * (th1 - th0);
+        const double u = e.a * std::cos(th), v = e.b * std::sin(th);
+        return pt(e.x + u * cr - v * sr, e.y + u * sr + v * cr);
+    };
+    const bool whole = th1 - th0 >= 2.0 * std::acos(-1.0);
+    return uncovered([&](double t) { return covered(at(t)); }, [&](double t0, double t1) {
+        if (whole && t0 == 0.0 && t1 == 1.0) return o.ellipse(e);
+        return dist(at(t0), at(t1)) < 1e-6 ? 0 : o.earc(e, at(t0), at(t1));
+    });
+}
+
+// The branch as views 3 to 7 see it: pipe d12 from its root on the run pipe
+// to e, the end disc d11 from e to the end face at d15 with its hub line at
+// d15 - d14. Its axis runs from the origin along the unit vector ax, each
+// axis distance t drawn 'along' times as long; 'ac' is the unit vector across
+// it. A section of radius R is an ellipse R across and squash·R along the axis.
+// Parameter angles of the section ellipses are counted as in views 3 and 4
+// (0 at +ac, a quarter turn at +ax) and shifted by 'turn' where the drawn
+// ellipse's first semi-axis runs along the axis.
+struct Branch {
+    tagRPT ax, ac;
+    double along, squash, rot, turn;
+    double a12, a11, root, near, hub, face;  // half widths; drawn axis distances
+    tagRPT at(double h) const { return h * ax; }
+    tagRPT at(double h, double w) const { return h * ax + w * ac; }
+    tagRELL section(double h, double r) const
+    {
+        const tagRPT c = at(h);
+        return rot == 0 ? tagRELL{c.x, c.y, r, squash * r, 0} : tagRELL{c.x, c.y, squash * r, r, rot};
+    }
+};
+
+Branch branch(const B* b, tagRPT ax, tagRPT ac, double along, double squash, double rot, double turn)
+{
+    // The axis leaves the run pipe where it is d2/2 from the run's axis in
+    // the fitting's plane, at distance d2/2 / k along it.
+    const double root = rot == 0 ? 0.5 * b->d2 : along * (0.5 * b->d2 / k);
+    return {ax, ac, along, squash, rot, turn, 0.5 * b->d12, 0.5 * b->d11, root,
+            along * spigot_start(b), along * (b->d15 - b->d14), along * b->d15};
+}
+
+// Whether p lies under the branch's outline seen from its own side: the disc
+// between the near half of its first rim and the far half of its end face,
+// and the pipe from the near half of its root up to the disc.
+bool under_branch(const Branch& u, tagRPT p)
+{
+    const double x = std::abs(p.x * u.ac.x + p.y * u.ac.y), y = p.x * u.ax.x + p.y * u.ax.y;
+    auto half_depth = [&](double a) { return u.squash * a * std::sqrt(std::max(0.0, 1.0 - x * x / (a * a))); };
+    if (x < u.a11 + kEdge && y > u.near - half_depth(u.a11) - kEdge && y < u.face + half_depth(u.a11) + kEdge)
+        return true;
+    return x < u.a12 + kEdge && y > u.root - half_depth(u.a12) - kEdge && y < u.near + kEdge;
+}
+
+// Whether p lies under the run's outline P1, P2 .. P13, P24 (or on it).
+bool under_run(const tagRPT* P, tagRPT p)
+{
+    static constexpr int ring[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 24};
+    bool in = false;
+    for (int i = 0, j = 13; i < 14; j = i++) {
+        const tagRPT a = P[ring[i]], b = P[ring[j]];
+        const tagRPT d = b - a;
+        const double len2 = d.x * d.x + d.y * d.y;
+        const double t = std::clamp(((p.x - a.x) * d.x + (p.y - a.y) * d.y) / len2, 0.0, 1.0);
+        if (dist(p, a + t * d) < kEdge) return true;
+        if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) * d.x / d.y) in = !in;
+    }
+    return in;
+}
+
+// The run as view 1 draws it without the branch, then the branch; 'front'
+// when the branch comes towards the viewer over the run, else it goes away
+// behind it.
+int run_and_branch(BZI_WRT_PRM* w, const B* b, const Branch& u, bool front)
+{
+    tagRPT* P = data;
+    P[1] = {-0.5 * b->d2, -b->d10};
+    P[24] = {0.5 * b->d2, -b->d10};
+    if (zahyoar1(10, 0, b)) return 1;
+    copy_pts(P, 2, 71, 12);
+    P[25] = data[83];
+    P[26] = data[84];
+    const double pi = std::acos(-1.0);
+
+    Out o(w);
+    // The run, cut under the branch when that comes in front.
+    auto run = [&](int from, int to) {
+        return front ? seg_uncovered(o, P[from], P[to], [&](tagRPT p) { return under_branch(u, p); })
+                     : o.seg(P[from], P[to]);
+    };
+    for (int n = 1; n <= 12; ++n) {
+        o.code(n == 7 ? kEnd2 : kBody);
+        if (run(n, n + 1)) return 1;
+    }
+    if (run(13, 24)) return 1;
+    o.code(kEnd1);
+    if (run(24, 1)) return 1;
+    o.code(kBody);
+    if (run(2, 13) || run(6, 9) || run(25, 26)) return 1;
+
+    // The branch, cut under the run when that stands in front.
+    auto hidden = [&](tagRPT p) { return !front && under_run(P, p); };
+    auto bar = [&](tagRPT a, tagRPT c) { return seg_uncovered(o, a, c, hidden); };
+    auto rim = [&](double h, double r, double th0, double th1) {
+        return earc_uncovered(o, u.section(h, r), th0 + u.turn, th1 + u.turn, hidden);
+    };
+    if (front) {
+        // Coming towards the viewer the branch shows the near half of its
+        // root; the disc hides the pipe above the near half of its first rim,
+        // and the end face shows whole with the pipe's circle on it.
+        const tagRELL near = u.section(u.near, u.a11);
+        auto upto = [&](double wdt) {  // where the pipe line at wdt meets the first rim's near half
+            return smaller_y(cross(line(u.at(u.root, wdt), u.at(u.near, wdt)), near));
+        };
+        return rim(u.root, u.a12, pi, 2 * pi) ||
+               bar(u.at(u.root, -u.a12), upto(-u.a12)) ||
+               bar(u.at(u.root, u.a12), upto(u.a12)) ||
+               bar(u.at(u.near, -u.a11), u.at(u.face, -u.a11)) ||
+               bar(u.at(u.near, u.a11), u.at(u.face, u.a11)) ||
+               rim(u.near, u.a11, pi, 2 * pi) ||
+               rim(u.hub, u.a11, pi, 2 * pi) ||
+               o.code(kEnd3).ellipse(u.section(u.face, u.a11)) ||
+               o.ellipse(u.section(u.face, u.a12));
+    }
+    // Going away, the root lies on the far side of the run pipe, hidden; the
+    // pipe lines are drawn from the run's axis so that where they come out
+    // from behind the run they start on its outline. The pipe stands in front
+    // of the disc's first face up to the pipe's far half there, the face
+    // shows round the pipe, and of the hub line and the end rim only the far
+    // halves show.
+    const double side = std::acos(u.a12 / u.a11);
+    if (bar(u.at(0, -u.a12), u.at(u.near, -u.a12)) ||
+        bar(u.at(0, u.a12), u.at(u.near, u.a12)) ||
+        rim(u.near, u.a12, 0, pi) ||
+        rim(u.near, u.a11, 2 * pi - side, 3 * pi + side) ||
+        bar(u.at(u.near, -u.a11), u.at(u.face, -u.a11)) ||
+        bar(u.at(u.near, u.a11), u.at(u.face, u.a11)) ||
+        rim(u.hub, u.a11, 0, pi))
+        return 1;
+    o.code(kEnd3);
+    return rim(u.face, u.a11, 0, pi);
+}
+
+// Views 3 and 4: the branch upright, shortened by k, its sections ellipses k
+// as high as wide (rotation 0).
+int jarf42sl_v3(BZI_WRT_PRM* w, const B* b)
+{
+    const Branch u = branch(b, pt(0, 1), pt(1, 0), k, k, 0, 0);
+    return run_and_branch(w, b, u, view_no(w) == 3);
+}
+
+// Views 6 and 7: the run as in view 1, the branch turned as the 45-degree
+// branch's views 6 and 7 turn it: its axis at 54.73561032 degrees, each axis
+// distance drawn sqrt(0.75) long, its sections ellipses half as deep as wide
+// with their first semi-axis along the axis. View 6 sees the branch come
+// towards the viewer over the run (its end face whole), view 7 sees it go
+// away behind the run.
+int jarf42sl_v6(BZI_WRT_PRM* w, const B* b)
+{
+    constexpr double turn = 54.73561032;
+    const double rho = turn * std::acos(-1.0) / 180.0;
+    const tagRPT ax = {std::cos(rho), std::sin(rho)}, ac = {std::sin(rho), -std::cos(rho)};
+    const Branch u = branch(b, ax, ac, std::sqrt(0.75), 0.5, turn, -0.5 * std::acos(-1.0));
+    return run_and_branch(w, b, u, view_no(w) == 6);
+}
+
+// View codes 1 to 7.
+constexpr ViewFn<B> kViews[8] = {nullptr,     jarf42sl_v1, jarf42sl_v2, jarf42sl_v3,
+                                 jarf42sl_v3, jarf42sl_v2, jarf42sl_v6, jarf42sl_v6};
 
 int proc_list[kProcListLen] = {38, 44, 47, 48, 44, 54, 55};
 constinit BZI_COM_PRM com = com_block(1, 3, {0x00, 0x00, 0x50, 0x00, 0x08, 0x01, 0x00, 0x00}, 4);

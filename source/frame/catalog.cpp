@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "arfentry.h"
+#include "elemout.h"
 
 namespace {
 
@@ -62,4 +63,17 @@ extern "C" int arf_table_keys(const char* entry, int* first, int* second, int ma
     if (!e || !e->keys) return 0;
     if (max > 0 && (!first || !second)) return 0;
     return e->keys(first, second, max);
+}
+
+extern "C" int arf_intended(int i, int* element, int* kind, const char** reason)
+{
+    int e = 0, k = 0;
+    const char* r = nullptr;
+    const int n = intended_at(i, &e, &k, &r);
+    if (i >= 0 && i < n) {
+        if (element) *element = e;
+        if (kind) *kind = k;
+        if (reason) *reason = r;
+    }
+    return n;
 }

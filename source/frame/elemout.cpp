@@ -20,7 +20,44 @@ constexpr FormInfo info(Form f)
     return {0, 0};
 }
 
+// Declarations of the current call. A fixed store keeps drawing allocation-free; a
+// declaration past its end is dropped, so the checker then reports the element plainly.
+struct Note {
+    int element, kind;
+    const char* reason;
+};
+constexpr int kMaxNotes = 32;
+Note notes[kMaxNotes];
+int note_count = 0;
+int written = 0;  // elements the host took in this call
+
+void add_note(int element, Intended kind, const char* reason)
+{
+    if (note_count < kMaxNotes) notes[note_count++] = {element, static_cast<int>(kind), reason};
+}
+
 }  // namespace
+
+void reset_intended() { note_count = written = 0; }
+
+void declare_view(Intended kind, const char* reason) { add_note(0, kind, reason); }
+
+int intended_at(int i, int* element, int* kind, const char** reason)
+{
+    if (i >= 0 && i < note_count) {
+        *element = notes[i].element;
+        *kind = notes[i].kind;
+        *reason = notes[i].reason;
+    }
+    return note_count;
+}
+
+Out& Out::intended(Intended kind, const char* reason)
+{
+    pending_ = kind;
+    pending_reason_ = reason;
+    return *this;
+}
 
 Out::Out(BZI_WRT_PRM* w, unsigned flags) : w_(w)
 {
@@ -52,7 +89,12 @@ int Out::put(Form f, std::initializer_list<double> geo)
     }
     double* g = bzifile.geo;
     for (double v : geo) *g++ = v;
-    return gfbziwt(w_, 1) != 0 ? 1 : 0;
+    const char* reason = pending_reason_;
+    pending_reason_ = nullptr;
+    if (gfbziwt(w_, 1) != 0) return 1;
+    ++written;
+    if (reason) add_note(written, pending_, reason);
+    return 0;
 }
 
 int Out::seg(tagRPT a, tagRPT b) { return put(Form::segment, {a.x, a.y, b.x, b.y}); }

@@ -23,6 +23,27 @@ enum OutFlags : unsigned {
     kKeepStyle = 2,  // leave line_style as the previous drawing function left it
 };
 
+// What an outline draws so on purpose though the outline checker would flag it. The
+// declaration stands next to the write it covers, with a one-line reason; tools read
+// the declarations of the last call (arf_intended) and keep them apart from faults.
+enum class Intended : int {
+    free_ends = 1,    // a mark or line whose ends meet nothing (slot line, X mark, socket-bottom line)
+    repeated = 2,     // the outline lists this element twice
+    zero_length = 3,  // the outline's points coincide at this size
+    host_draws = 4,   // the view writes nothing: the host draws it (element 0, the whole view)
+};
+
+// The line across a socket where the inserted pipe stops: drawn inside the socket, clear of its walls.
+constexpr const char* kSocketBottomLine = "socket-bottom line: where the pipe stops, drawn clear of the socket walls";
+
+// Forget the declarations of the previous call; the entry frame calls it first.
+void reset_intended();
+// Declares the view as a whole (element 0).
+void declare_view(Intended kind, const char* reason);
+// The i-th declaration of the last call: element (1-based in the order written, 0 for
+// the view), kind and reason. Returns how many there are.
+int intended_at(int i, int* element, int* kind, const char** reason);
+
 // One drawing function's writer. Construct it before the first element; every
 // write returns 0 when the host took the element and 1 when it refused it, and
 // the caller returns at once on 1. Code and style stay in force until changed.
@@ -46,9 +67,14 @@ public:
     // Open polyline through p[idx[0]], p[idx[1]], ...: one segment per step.
     int run(const tagRPT* p, std::initializer_list<int> idx);
 
+    // The next element written is drawn so on purpose (see Intended); a null reason declares nothing.
+    Out& intended(Intended kind, const char* reason);
+
 private:
     int put(Form f, std::initializer_list<double> geo);
 
     BZI_WRT_PRM* w_;
     Form form_ = Form::none;
+    Intended pending_{};
+    const char* pending_reason_ = nullptr;
 };

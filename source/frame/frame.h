@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "arfhost.h"
+#include "elemout.h"
 
 template <class Block>
 using ViewFn = int (*)(BZI_WRT_PRM* w, const Block* blk);
@@ -42,6 +43,7 @@ inline int pick_size(const SHOKICH* set, int sample, int16_t part_size)
 template <class Draw>
 int run_stages(HEADTBL* head, SHOKICH* set, BZI_COM_PRM* com, int* proc_list, Draw draw)
 {
+    reset_intended();
     if (com_1st(bzi_wrt_t.conv, head, set, com, &bzi_wrt_t, proc_list) != 0) return 1;
     if (head->draw_mode == 2 || set->sample_flag == 1)
         if (draw() != 0) return 1;

@@ -38,7 +38,9 @@ double top(const B* b) { return 1.5 * b->d3 + b->d2; }
 // An X of half-width m centred on c: the bolt-hole marks on the flange.
 int x_mark(Out& o, tagRPT c, double m)
 {
-    return o.seg(c + pt(m, m), c - pt(m, m)) || o.seg(c + pt(-m, m), c + pt(m, -m));
+    constexpr const char* why = "bolt-hole mark: an X whose strokes end in the flange face";
+    return o.intended(Intended::free_ends, why).seg(c + pt(m, m), c - pt(m, m)) ||
+           o.intended(Intended::free_ends, why).seg(c + pt(-m, m), c + pt(m, -m));
 }
 
 // View 1: the stub from the side, the socket face across its foot, the flange

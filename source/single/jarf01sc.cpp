@@ -90,7 +90,8 @@ int v1_small(BZI_WRT_PRM* w, const B* b)
            o.code(kBody).run(P, {9, 10, 11, 12, 13, 14, 15, 16}) ||
            o.code(kEnd1).seg(P[16], P[1]) ||
            o.code(kBody).style(2).seg(P[2], P[15]) ||
-           o.seg(P[6], P[11]) || o.seg(P[7], P[10]) || o.seg(P[17], P[18]);
+           o.seg(P[6], P[11]) || o.seg(P[7], P[10]) ||
+           o.intended(Intended::free_ends, kSocketBottomLine).seg(P[17], P[18]);
 }
 
 int v1_fixed(BZI_WRT_PRM* w, const B* b)

@@ -77,7 +77,7 @@ int v1_small(BZI_WRT_PRM* w, const B* b)
            o.style(2).seg(P[1], P[14]) ||
            o.seg(P[2], P[13]) ||
            o.seg(P[6], P[9]) ||
-           o.seg(P[17], P[18]);
+           o.intended(Intended::free_ends, kSocketBottomLine).seg(P[17], P[18]);
 }
 
 // ---------------------------------------------------------------------------
@@ -235,9 +235,13 @@ int v3_view4(BZI_WRT_PRM* w, const B* b)
         o.code(kEnd1).seg(P[1], P[16]) ||
         o.code(kBody).style(2).seg(P[2], P[15]))
         return 1;
-    // The near half of every rim from the bend end to the mouth.
+    // The near half of every rim from the bend end to the mouth, hidden; the mouth's comes
+    // again here, dashed over the solid one drawn with the outline.
     for (int n = 3; n <= 8; ++n)
-        if (o.code(n == 8 ? kEnd2 : kBody).earc(rim_y(P[n]), P[17 - n], P[n])) return 1;
+        if (o.code(n == 8 ? kEnd2 : kBody)
+                .intended(Intended::repeated, n == 8 ? "the mouth's near half again, among the hidden rims" : nullptr)
+                .earc(rim_y(P[n]), P[17 - n], P[n]))
+            return 1;
     return 0;
 }
 
@@ -455,7 +459,7 @@ int v12_small(BZI_WRT_PRM* w, const B* b)
     if (o.code(kBody).run(P, {2, 3, 4, 5, 6, 7, 8}) ||
         o.code(kEnd2).seg(P[8], P[9]) ||
         o.code(kBody).run(P, {9, 10, 11, 12, 13, 14}) ||
-        o.seg(P[15], P[16]) ||
+        o.intended(Intended::free_ends, kSocketBottomLine).seg(P[15], P[16]) ||
         o.seg(P[1], P[14]) ||
         o.seg(P[3], P[14]) ||
         o.seg(P[7], P[10]))
@@ -524,7 +528,11 @@ int jarf41l0_v8(BZI_WRT_PRM* w, const B* b)
 }
 
 // Views 14 to 17: the host draws the standard symbol.
-int jarf41l0_v14(BZI_WRT_PRM* w, const B*) { return hyojun41(w, 0); }
+int jarf41l0_v14(BZI_WRT_PRM* w, const B*)
+{
+    declare_view(Intended::host_draws, "the host draws the standard symbol itself");
+    return hyojun41(w, 0);
+}
 
 // ---------------------------------------------------------------------------
 // Size dispatch: up to 125 the hubbed variants above, above 125 the plain ones.

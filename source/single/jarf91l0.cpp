@@ -96,7 +96,8 @@ int small_side(Out& o, const tagRPT* P)
 // Lines across the socket leg: the bend end, the hub's full-width step and the socket bottom.
 int small_crossings(Out& o, const tagRPT* P)
 {
-    return o.code(kBody).seg(P[3], P[14]) || o.seg(P[7], P[10]) || o.seg(P[17], P[18]);
+    return o.code(kBody).seg(P[3], P[14]) || o.seg(P[7], P[10]) ||
+           o.intended(Intended::free_ends, kSocketBottomLine).seg(P[17], P[18]);
 }
 
 // Above 125, the side outline: plain leg end P0 (at height end_y), bend ends P1
@@ -162,7 +163,8 @@ int v2_small(BZI_WRT_PRM* w, const B* b)
     Out o(w);
     if (profile(o, P, 1, 7, 14) ||
         o.code(kEnd1).arc(c, r, P[1], P[14]) ||
-        o.code(kBody).seg(P[2], P[13]) || o.seg(P[6], P[9]) || o.seg(P[15], P[16]))
+        o.code(kBody).seg(P[2], P[13]) || o.seg(P[6], P[9]) ||
+        o.intended(Intended::free_ends, kSocketBottomLine).seg(P[15], P[16]))
         return 1;
     if (view_no(w) == 5) return 0;
     return o.arc(c, r, P[14], P[1]) || o.circle(c, P[1].y - P[17].x);
@@ -351,14 +353,16 @@ int v6_large(BZI_WRT_PRM* w, const B* b)
     large_points(P, P[71].y);
     const tagRPT c = {P[2].x, P[1].y};
     const tagRELL joint = slant_rim(P[2].x, P[2].y, k), face = slant_rim(P[3].x, P[3].y, k);
+    // Without a straight leg the leg's side lines shrink to points, listed all the same.
+    const char* no_leg = no_straight_leg(b) ? "no straight leg at this size: the leg's side line is a point" : nullptr;
     Out o(w);
-    if (o.code(kBody).seg(P[0], P[1]) ||
+    if (o.code(kBody).intended(Intended::zero_length, no_leg).seg(P[0], P[1]) ||
         o.earc(c, P[2].x - P[1].x, P[2].y - P[1].y, 0, P[2], P[1]) ||
         o.seg(P[2], P[3]) ||
         o.code(kEnd2).earc(face, P[4], P[3]) ||
         o.code(kBody).seg(P[4], P[5]) ||
         o.earc(c, P[5].x - P[6].x, P[5].y - P[6].y, 0, P[5], P[6]) ||
-        o.seg(P[6], P[7]) ||
+        o.intended(Intended::zero_length, no_leg).seg(P[6], P[7]) ||
         o.code(kEnd1).seg(P[0], P[7]))
         return 1;
     if (!no_straight_leg(b) && o.code(kBody).seg(P[1], P[6])) return 1;

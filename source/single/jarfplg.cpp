@@ -36,7 +36,9 @@ int jarfplg_v1(BZI_WRT_PRM* w, const PLG_SIZE* b)
     const double D = b->d1;
     Out o(w, kCopyPen);
     return o.code(kEnd1).circle({0, 0}, 0.5 * D) ||
-           o.code(kBody).seg(0.25 * D, 0, -0.25 * D, 0);
+           o.code(kBody)
+               .intended(Intended::free_ends, "slot line across the plug's end face, inside its rim")
+               .seg(0.25 * D, 0, -0.25 * D, 0);
 }
 
 // Side view: body and head as one open polyline, the end face, and the seam where the head sits.

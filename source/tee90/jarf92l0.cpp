@@ -1,9 +1,11 @@
 // 90-degree tee with socket ends on run and branch.
+#include "ar920a.h"
 #include "arftable.h"
 #include "borrowed.h"
 #include "catalog.h"
 #include "comblock.h"
 #include "frame.h"
+#include "jarf92l0.h"
 #include "lenrule.h"
 
 namespace {
@@ -76,8 +78,28 @@ constinit Table2<B, 11, 61> table = table2<11, 61>(
 
 constexpr int kSample1 = 65, kSample2 = 65;
 
-// View codes 1 to 7, 10 and 11; the outlines fill their slots.
-constexpr ViewFn<B> kViews[12] = {};
+// Dispatchers: each view code goes to the small tee's outline or to one of
+// the large ones (tee_outline decides).
+using Outline = int (*)(BZI_WRT_PRM*, const ARF_SIZE2*);
+
+int dispatch(BZI_WRT_PRM* w, const B* b, Outline small, Outline branch, Outline run)
+{
+    switch (tee_outline(w->head->view_no, b->main_size, b->branch_size)) {
+    case TeeOutline::large_branch: return branch(w, b) != 0 ? 1 : 0;
+    case TeeOutline::large_run: return run(w, b) != 0 ? 1 : 0;
+    case TeeOutline::small: break;
+    }
+    return small(w, b) != 0 ? 1 : 0;
+}
+
+int jarf92l0_v1(BZI_WRT_PRM* w, const B* b) { return dispatch(w, b, ar920a, jarf92l0_v1b, jarf92l0_v1m); }
+int jarf92l0_v2(BZI_WRT_PRM* w, const B* b) { return dispatch(w, b, ar920a_v2, jarf92l0_v2b, jarf92l0_v2m); }
+int jarf92l0_v3(BZI_WRT_PRM* w, const B* b) { return dispatch(w, b, ar920a_v3, jarf92l0_v3b, jarf92l0_v3m); }
+int jarf92l0_v6(BZI_WRT_PRM* w, const B* b) { return dispatch(w, b, ar920a_v6, jarf92l0_v6b, jarf92l0_v6m); }
+int jarf92l0_v10(BZI_WRT_PRM* w, const B* b) { return dispatch(w, b, ar920a_v10, jarf92l0_v10b, jarf92l0_v10m); }
+
+constexpr ViewFn<B> kViews[12] = {nullptr,     jarf92l0_v1, jarf92l0_v2, jarf92l0_v3, jarf92l0_v3,  jarf92l0_v2,
+                                  jarf92l0_v6, jarf92l0_v6, nullptr,     nullptr,     jarf92l0_v10, jarf92l0_v10};
 
 int proc_list[kProcListLen] = {29, 44, 47, 48, 44, 54, 55, 0, 0, 200, 201};
 constinit BZI_COM_PRM com = com_block(1, 3, {0x00, 0x00, 0x50, 0x00, 0x07, 0x01, 0x00, 0x00}, 4);

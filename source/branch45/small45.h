@@ -1,0 +1,99 @@
+// What the small 45-degree branch outlines (ar420a.cpp, ar420h.cpp) share:
+// constants, size-pair groups, copies of the profile points, and the rims of
+// run and branch as the views see them.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "branch45.h"
+#include "elemout.h"
+#include "outline.h"
+
+namespace small45 {
+
+constexpr double k = 0.707106781;         // cos 45
+constexpr double kRoot2 = 1.414213562;    // the branch drawn at full length over k-shortened points
+constexpr double kRot6 = 54.73561032;     // branch axis in views 6 and 7
+constexpr double kRot10 = 35.26438968;    // and in views 10 and 11
+
+inline int view_no(const BZI_WRT_PRM* w) { return w->head->view_no; }
+
+// A size pair, matched literally against the record's keys, and the group its
+// outline list belongs to.
+struct PairGroup {
+    int16_t main, branch;
+    int8_t group;
+};
+
+template <std::size_t N>
+int group_of(const ARF_SIZE2* b, const PairGroup (&rows)[N], int otherwise = 0)
+{
+    for (const PairGroup& r : rows)
+        if (r.main == b->main_size && r.branch == b->branch_size) return r.group;
+    return otherwise;
+}
+
+// P[dst + i] := data[src + i] with y times fy, for i < n: profile points of a
+// socket whose axis the view foreshortens.
+inline void copy_scaled_y(tagRPT* P, int dst, int src, int n, double fy)
+{
+    for (int i = 0; i < n; ++i) P[dst + i] = {P[src + i].x, P[src + i].y * fy};
+}
+
+// A circle of radius r about the y axis at height y, seen with that axis
+// foreshortened by k: r wide, k·r high.
+constexpr tagRELL flat_rim(double y, double r) { return {0, y, r, k * r, 0}; }
+
+// The run socket's rims in the views that foreshorten the run along y: outer
+// step, end and start of the middle step, pipe end step and insertion depth.
+struct RunRims {
+    tagRELL o, m1, m0, p1, p0;
+};
+inline RunRims run_rims(const ARF_SIZE2* b)
+{
+    const double mid = 0.25 * (b->d2 + b->d1);
+    return {flat_rim(k * (b->d5 - 0.6 * b->d4), 0.5 * b->d1), flat_rim(k * (b->d5 - 0.8 * b->d4), mid),
+            flat_rim(k * (b->d5 - b->d4), mid), flat_rim(k * (b->d5 - 0.875 * b->d3), 0.5 * b->d2),
+            flat_rim(k * (b->d5 - b->d3), 0.5 * b->d2)};
+}
+
+// The branch socket's rims in the axonometric views, about the turned axis
+// points data[90..95]: a circle of radius R across the axis shows R/2 along
+// the axis and R across it.
+struct BranchRims {
+    tagRELL p0, p1, m0, m1, o, e;
+};
+inline tagRELL axis_rim(tagRPT c, double r, double rot) { return ell(c, 0.5 * r, r, rot); }
+inline BranchRims branch_rims(const tagRPT* Z, const ARF_SIZE2* b, double rot)
+{
+    const double pipe = 0.5 * b->d12, mid = 0.25 * (b->d12 + b->d11), outer = 0.5 * b->d11;
+    return {axis_rim(Z[90], pipe, rot), axis_rim(Z[91], pipe, rot), axis_rim(Z[92], mid, rot),
+            axis_rim(Z[93], mid, rot),  axis_rim(Z[94], outer, rot), axis_rim(Z[95], outer, rot)};
+}
+
+// The turned branch (data[70..95] after zahyoar1 mode 33 or 34): where its
+// side lines pass under the next larger rim, into P50 and P51 (the middle
+// step's lines under the outer rim) and P52 and P53 (the pipe end step's
+// under the middle rim), each the crossing with the smaller y (the first on
+// a tie); a miss keeps the unclipped end. Branch 100 and 125: the middle
+// step's flat lines run on to the outer rim; 50 and 125: the pipe lines run
+// on to the middle rim.
+struct StepCuts {
+    bool pipe_whole, mid_whole;
+};
+inline StepCuts step_cuts(tagRPT* P, const ARF_SIZE2* b, const BranchRims& e)
+{
+    const StepCuts s = {b->branch_size == 50 || b->branch_size == 125, b->branch_size == 100 || b->branch_size == 125};
+    const tagRPT* Z = P;
+    auto under = [](tagRPT a, tagRPT c, const tagRELL& r, tagRPT keep) {
+        return smaller_y(cross(line(a, c), r, {keep, keep}), Tie::first);
+    };
+    P[50] = s.mid_whole ? under(Z[72], Z[73], e.o, Z[73]) : under(Z[74], Z[73], e.o, Z[74]);
+    P[51] = s.mid_whole ? under(Z[79], Z[78], e.o, Z[78]) : under(Z[77], Z[78], e.o, Z[77]);
+    P[52] = s.pipe_whole ? under(Z[70], Z[71], e.m0, Z[71]) : under(Z[72], Z[71], e.m0, Z[72]);
+    P[53] = s.pipe_whole ? under(Z[81], Z[80], e.m0, Z[80]) : under(Z[79], Z[80], e.m0, Z[79]);
+    return s;
+}
+
+}  // namespace small45

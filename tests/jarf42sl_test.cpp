@@ -1,0 +1,178 @@
+// The plain-branch 45-degree fitting through its entry: every record in every
+// view it draws, where the branch meets the run, and a refused element ending
+// the drawing with exactly the elements before it written.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "check.h"
+#include "entry_cases.h"
+
+namespace {
+
+using arfhost::Element;
+using arfhost::Form;
+using Sizes = std::pair<int, int>;
+
+constexpr double k = 0.707106781;
+
+std::vector<Sizes> records()
+{
+    int first[32], second[32];
+    const int n = arf_table_keys("jarft42sl0", first, second, 32);
+    std::vector<Sizes> out;
+    for (int i = 0; i < n; ++i) out.push_back({first[i], second[i]});
+    return out;
+}
+
+const std::vector<Element>& elements() { return arfhost::record().elements; }
+
+int draw(Sizes s, int view, const std::string& fault = {})
+{
+    Part p;
+    p.sizes(s.first, s.second, 'c');
+    p.head.draw_mode = 2;
+    p.head.view_no = static_cast<uint8_t>(view);
+    arfhost::reset();
+    if (!fault.empty()) {
+        EXPECT_TRUE(arfhost::fail_at(fault));
+    }
+    return jarft42sl0(&p.head, &p.set);
+}
+
+std::string where(Sizes s, int view)
+{
+    return std::to_string(s.first) + "/" + std::to_string(s.second) + " view " + std::to_string(view);
+}
+
+// Element codes in order: 0 body, 1 end 1, 2 end 2, 3 branch end. Views 1, 2
+// and 5 draw the same list for every size pair. In views 3, 4, 6 and 7 the
+// part behind is cut under the part in front, so the count follows the record
+// (in table order); each shows end 1 and end 2 once and closes with the
+// branch end.
+struct ViewCase {
+    int view;
+    const char* codes;        // views 3, 4, 6, 7: the closing codes only
+    std::vector<int> counts;  // per record where they differ, else one
+};
+
+const ViewCase kViews[] = {
+    {1, "00000020000000000300000100000", {29}},
+    {2, "00030020000022", {14}},
+    {3, "033", {15, 19, 19, 19, 19, 19, 21, 19, 19, 19, 22, 22, 21, 19}},
+    {4, "033", {25}},
+    {5, "000300203223", {12}},
+    {6, "033", {23, 24, 24, 24, 22, 22, 23, 22, 22, 22, 23, 23, 22, 22}},
+    {7, "03", {26, 26, 26, 25, 24, 24, 24, 24, 24, 24, 24, 24, 24, 24}},
+};
+
+// The one line allowed free ends: the mark across the run socket's middle
+// step (y = d5 - d4, within 0.4 d2 of the axis), whole or cut by the branch.
+bool on_mark_line(const Element& e, const ArfRecordView& r)
+{
+    const double y = d(r, 5) - d(r, 4);
+    return e.form == Form::segment && e.geo[1] == y && e.geo[3] == y && std::abs(e.geo[0]) <= 0.4 * d(r, 2) + 1e-9 &&
+           std::abs(e.geo[2]) <= 0.4 * d(r, 2) + 1e-9;
+}
+
+std::string codes()
+{
+    std::string out;
+    for (const Element& e : elements())
+        out += e.code == 1520 ? '1' : e.code == 1521 ? '2' : e.code == 1522 ? '3' : e.code == 1282 ? '0' : '?';
+    return out;
+}
+
+TEST(Jarf42sl, EveryRecordDrawsItsViewsWhole)
+{
+    ASSERT_EQ(records().size(), 14u);
+    for (size_t r = 0; r < records().size(); ++r)
+        for (const ViewCase& c : kViews) {
+            const Sizes s = records()[r];
+            SCOPED_TRACE(where(s, c.view));
+            arftool::Drawing dr;
+            dr.status = draw(s, c.view);
+            ASSERT_EQ(dr.status, 0);
+            dr.host = arfhost::record();
+            EXPECT_EQ(int(elements().size()), c.counts.size() == 1 ? c.counts[0] : c.counts.at(r));
+            const std::string got = codes();
+            if (c.view != 1 && c.view != 2 && c.view != 5) {
+                EXPECT_TRUE(got.ends_with(c.codes)) << got;
+                EXPECT_EQ(std::count(got.begin(), got.end(), '1'), 1) << got;
+                EXPECT_EQ(std::count(got.begin(), got.end(), '2'), 1) << got;
+            } else {
+                EXPECT_EQ(got, c.codes);
+            }
+            const ArfRecordView rec = last_record("jarft42sl0");
+            for (const arftool::Finding& f : arftool::check_drawing(dr))
+                if (f.kind != "dangling" || !on_mark_line(elements().at(f.element - 1), rec))
+                    ADD_FAILURE() << f.kind << " at element " << f.element << ": " << f.detail;
+        }
+}
+
+TEST(Jarf42sl, SideViewMeetsTheBranchOnItsPipeLines)
+{
+    for (Sizes s : records()) {
+        SCOPED_TRACE(where(s, 1));
+        ASSERT_EQ(draw(s, 1), 0);
+        const ArfRecordView r = last_record("jarft42sl0");
+        auto len = [](const Element& e) { return std::hypot(e.geo[2] - e.geo[0], e.geo[3] - e.geo[1]); };
+        EXPECT_NEAR(len(elements()[23]), d(r, 2), 1e-9);
+        EXPECT_NEAR(len(elements()[17]), d(r, 11), 1e-6);
+        const Element& face = elements()[17];
+        EXPECT_NEAR(face.geo[2] - face.geo[0], face.geo[1] - face.geo[3], 1e-6);  // square to the diagonal
+        // Elements 13 and 14 end and start at the upper crotch; 22 and 23 at the lower.
+        for (int i : {13, 22}) {
+            const double x = elements()[i].geo[0], y = elements()[i].geo[1];
+            EXPECT_NEAR(x, 0.5 * d(r, 2), 1e-9);
+            EXPECT_NEAR(std::abs(y - x) * k, 0.5 * d(r, 12), 1e-6) << i;
+        }
+    }
+}
+
+// Views 2 and 5 from the run's ends: the branch pipe lines (y = ±d12/2) start
+// on the run socket rim; in view 2 they run on to the run pipe circle, or to
+// the axis where the branch is as wide as the run and only touches it.
+TEST(Jarf42sl, EndViewsTrimTheBranchAtTheRun)
+{
+    for (Sizes s : records())
+        for (int view : {2, 5}) {
+            SCOPED_TRACE(where(s, view));
+            ASSERT_EQ(draw(s, view), 0);
+            const ArfRecordView r = last_record("jarft42sl0");
+            const Element& first = elements()[0];
+            EXPECT_NEAR(std::hypot(first.geo[0], first.geo[1]), 0.5 * d(r, 1), 1e-9);
+            EXPECT_NEAR(first.geo[1], 0.5 * d(r, 12), 1e-9);
+            if (view != 2) continue;
+            for (int i : {9, 10}) {
+                const Element& e = elements()[i];
+                EXPECT_NEAR(std::abs(e.geo[3]), 0.5 * d(r, 12), 1e-9);
+                if (s.first == s.second) {
+                    EXPECT_NEAR(e.geo[2], 0.0, 1e-9);
+                } else {
+                    EXPECT_NEAR(std::hypot(e.geo[2], e.geo[3]), 0.5 * d(r, 2), 1e-9);
+                    EXPECT_GT(e.geo[2], 0.0);
+                }
+            }
+        }
+}
+
+TEST(Jarf42sl, RefusedElementEndsTheDrawing)
+{
+    for (Sizes s : records())
+        for (const ViewCase& c : kViews) {
+            ASSERT_EQ(draw(s, c.view), 0);
+            const std::vector<Element> whole = elements();
+            for (int n = 1; n <= int(whole.size()); ++n) {
+                ASSERT_EQ(draw(s, c.view, "write:" + std::to_string(n)), 1) << where(s, c.view) << ' ' << n;
+                ASSERT_EQ(int(elements().size()), n - 1);
+                for (int i = 0; i < n - 1; ++i) EXPECT_EQ(elements()[i].geo, whole[i].geo);
+            }
+        }
+}
+
+}  // namespace
