@@ -5,26 +5,37 @@
 
 using namespace arfhost;
 
+// Each routine refuses a call handed a NaN or infinite value (the conversion,
+// the part's points, its own arguments): a real host could draw nothing of it.
 namespace {
 
-void note_conv(const char* routine, const HENKAN* c)
-{
-    note_arg(routine, "conv", {c->ox, c->oy, c->m[0], c->m[1], c->m[2], c->m[3], double(c->i48), c->scale});
-}
+// The conversion record and the part's points A, B, C as flat values.
+struct Conv {
+    double v[8];
+    explicit Conv(const HENKAN* c) : v{c->ox, c->oy, c->m[0], c->m[1], c->m[2], c->m[3], double(c->i48), c->scale} {}
+    Values values() const { return {"conv", v, 8}; }
+};
 
-void note_points(const char* routine, const HEADTBL* h)
-{
-    if (!h) return;
-    note_arg(routine, "points", {h->pt_a.x, h->pt_a.y, h->pt_a.z, h->pt_b.x, h->pt_b.y, h->pt_b.z,
-                                 h->pt_c.x, h->pt_c.y, h->pt_c.z});
-}
+struct Points {
+    double v[9];
+    std::size_t n;
+    explicit Points(const HEADTBL* h)
+        : v{}, n(h ? 9 : 0)
+    {
+        if (!h) return;
+        const tagRPT3D* p[3] = {&h->pt_a, &h->pt_b, &h->pt_c};
+        for (int i = 0; i < 3; ++i) v[3 * i] = p[i]->x, v[3 * i + 1] = p[i]->y, v[3 * i + 2] = p[i]->z;
+    }
+    Values values() const { return {"points", v, n}; }
+};
 
-void note_vects(const char* routine, const char* name, const VECTS* v)
-{
-    const double d[9] = {v->p[0].x, v->p[0].y, v->p[0].z, v->p[1].x, v->p[1].y,
-                         v->p[1].z, v->p[2].x, v->p[2].y, v->p[2].z};
-    note_arg(routine, name, d, 9);
-}
+struct Vects {
+    double v[9];
+    explicit Vects(const VECTS* s)
+    {
+        for (int i = 0; i < 3; ++i) v[3 * i] = s->p[i].x, v[3 * i + 1] = s->p[i].y, v[3 * i + 2] = s->p[i].z;
+    }
+};
 
 int result(const char* routine) { return should_fail(routine) ? 1 : 0; }
 
@@ -43,23 +54,22 @@ B_CIfColor B_CIfColor::StandardColorNo(int n)
 int hinechk(HENKAN* conv, HEADTBL*, VECTS* ref, VECTS* pts)
 {
     note_call("hinechk");
-    note_vects("hinechk", "ref", ref);
-    note_vects("hinechk", "pts", pts);
-    note_conv("hinechk", conv);
+    const Vects r(ref), p(pts);
+    if (!take_args("hinechk", {{"ref", r.v, 9}, {"pts", p.v, 9}, Conv(conv).values()})) return 1;
     return result("hinechk");
 }
 
 int bzi_nmst(HEADTBL* head)
 {
     note_call("bzi_nmst");
-    note_points("bzi_nmst", head);
+    if (!take_args("bzi_nmst", {Points(head).values()})) return 1;
     return result("bzi_nmst");
 }
 
 int hoonatu(HEADTBL* head, SHOKICH*)
 {
     note_call("hoonatu");
-    note_points("hoonatu", head);
+    if (!take_args("hoonatu", {Points(head).values()})) return 1;
     return result("hoonatu");
 }
 
@@ -74,10 +84,9 @@ int zlcFreeRadErboVectMake_OfDbl(BZI_WRT_PRM* w, SHOKICH*, double* draw, double*
 {
     const char* const r = "zlcFreeRadErboVectMake_OfDbl";
     note_call(r);
-    note_arg(r, "draw", {draw[0], draw[1], draw[2], draw[3]});
-    note_arg(r, "out", {out ? 1.0 : 0.0});
-    note_conv(r, w->conv);
-    note_points(r, w->head);
+    const double has_out = out ? 1.0 : 0.0;
+    if (!take_args(r, {{"draw", draw, 4}, {"out", &has_out, 1}, Conv(w->conv).values(), Points(w->head).values()}))
+        return 1;
     return result(r);
 }
 
@@ -85,34 +94,30 @@ int zlcFreeRadErboDraw_OfDbl(BZI_WRT_PRM* w, double* draw)
 {
     const char* const r = "zlcFreeRadErboDraw_OfDbl";
     note_call(r);
-    note_arg(r, "draw", {draw[0], draw[1], draw[2], draw[3]});
-    note_conv(r, w->conv);
-    note_points(r, w->head);
+    if (!take_args(r, {{"draw", draw, 4}, Conv(w->conv).values(), Points(w->head).values()})) return 1;
     return result(r);
 }
 
 int center_line(int mode, double offset, SHOKICH*, BZI_WRT_PRM* w)
 {
     note_call("center_line");
-    note_arg("center_line", "mode,offset", {double(mode), offset});
-    note_points("center_line", w->head);
+    const double mo[2] = {double(mode), offset};
+    if (!take_args("center_line", {{"mode,offset", mo, 2}, Points(w->head).values()})) return 1;
     return result("center_line");
 }
 
 int tanstugi3d(int mode, SHOKICH*, BZI_WRT_PRM* w)
 {
     note_call("tanstugi3d");
-    note_arg("tanstugi3d", "mode", {double(mode)});
-    note_conv("tanstugi3d", w->conv);
-    note_points("tanstugi3d", w->head);
+    const double m = mode;
+    if (!take_args("tanstugi3d", {{"mode", &m, 1}, Conv(w->conv).values(), Points(w->head).values()})) return 1;
     return result("tanstugi3d");
 }
 
 int denpvect(HEADTBL* head, SHOKICH*, HENKAN* conv, int npts)
 {
     note_call("denpvect");
-    note_arg("denpvect", "npts", {double(npts)});
-    note_conv("denpvect", conv);
-    note_points("denpvect", head);
+    const double n = npts;
+    if (!take_args("denpvect", {{"npts", &n, 1}, Conv(conv).values(), Points(head).values()})) return 1;
     return result("denpvect");
 }

@@ -7,7 +7,9 @@ using namespace arfhost;
 void peke(double x, double y, double a, int n, double w, BZI_WRT_PRM*)
 {
     note_call("peke");
-    note_arg("peke", "x,y,a,n,w", {x, y, a, double(n), w});
+    // A mark it cannot place is left undrawn; peke reports nothing either way.
+    const double v[5] = {x, y, a, double(n), w};
+    take_args("peke", {{"x,y,a,n,w", v, 5}});
 }
 
 int hyojun41(BZI_WRT_PRM*, int mode)

@@ -41,8 +41,10 @@ int pipesrch(PIPETBL* p, HEADTBL*, SHOKICH*, int mode)
 int zscSizeFreeTeesDraw(HEADTBL*, SHOKICH*, BUZAI_SIZ6* siz, int* proc_list, BZI_COM_PRM* com)
 {
     note_call("zscSizeFreeTeesDraw");
+    // Widths and diameters are what the host draws the tee from: it refuses
+    // a tee it could not draw.
+    if (!take_args("zscSizeFreeTeesDraw", {{"values", siz->v, 16}})) return 1;
     note_arg("zscSizeFreeTeesDraw", "sizes", siz->s, 4);
-    note_arg("zscSizeFreeTeesDraw", "values", siz->v, 16);
     note_arg("zscSizeFreeTeesDraw", "proc_list", proc_list, kProcListLen);
     note_arg("zscSizeFreeTeesDraw", "com_header", {double(com->hdr0), double(com->hdr1)});
     return should_fail("zscSizeFreeTeesDraw") ? 1 : 0;

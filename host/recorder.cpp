@@ -1,6 +1,8 @@
 #include "recorder.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 
 namespace arfhost {
@@ -61,6 +63,7 @@ void reset()
     rec.com_1st.reset();
     rec.args.clear();
     rec.writes = 0;
+    rec.failures.clear();
     fail_write_n = 0;
     fail_names.clear();
     bzifile = BZI{};
@@ -87,26 +90,35 @@ long write_number(std::string_view fault)
     return ec == std::errc{} && p == v.data() + v.size() && n >= 1 ? n : 0;
 }
 
-// Only routines this host has: a misspelt name must not pass as a fault that
-// never fires.
+// Routines of this host that report failure. A misspelt name must not pass as
+// a fault that never fires; peke and B_CIfColor::StandardColorNo have no
+// failure to report, so naming them would be such a fault.
+constexpr std::string_view kFaultRoutines[] = {
+    "com_1st",  "com_2nd",  "gfbziwt", "hyojun41",    "pipesrch",   "zscSizeFreeTeesDraw",
+    "hinechk",  "bzi_nmst", "hoonatu", "gohkpat",     "denpvect",   "center_line",
+    "tanstugi3d", "zlcFreeRadErboVectMake_OfDbl", "zlcFreeRadErboDraw_OfDbl",
+    "GCG064",   "GCG164",   "GCG065",  "GCG165",      "GCG005",     "GCG110",
+    "GCG111",   "GCG122"};
+
 bool known_routine(std::string_view name)
 {
-    static constexpr std::string_view kRoutines[] = {
-        "com_1st",  "com_2nd",     "gfbziwt",  "hyojun41",   "peke",
-        "pipesrch", "zscSizeFreeTeesDraw",     "hinechk",    "bzi_nmst",
-        "hoonatu",  "gohkpat",     "denpvect", "center_line", "tanstugi3d",
-        "zlcFreeRadErboVectMake_OfDbl",        "zlcFreeRadErboDraw_OfDbl",
-        "B_CIfColor::StandardColorNo",
-        "GCG064",   "GCG164",      "GCG065",   "GCG165",     "GCG005",
-        "GCG110",   "GCG111",      "GCG122"};
-    for (std::string_view r : kRoutines)
+    for (std::string_view r : kFaultRoutines)
         if (r == name) return true;
     return false;
 }
 
+void add_failure(const char* routine, long write, bool injected, std::string reason)
+{
+    rec.failures.push_back({routine, write, rec.elements.size(), injected, std::move(reason)});
+}
+
+std::string value_text(double v) { return std::isnan(v) ? "nan" : v > 0 ? "inf" : "-inf"; }
+
 }  // namespace
 
 bool is_fault(std::string_view fault) { return write_number(fault) > 0 || known_routine(fault); }
+
+std::span<const std::string_view> fault_routines() { return kFaultRoutines; }
 
 bool fail_at(std::string_view fault)
 {
@@ -129,8 +141,25 @@ void note_call(const char* name)
 bool should_fail(const char* name)
 {
     for (const std::string& n : fail_names)
-        if (n == name) return true;
+        if (n == name) {
+            add_failure(name, 0, true, std::string(name) + " failed (injected)");
+            return true;
+        }
     return false;
+}
+
+bool take_args(const char* routine, std::initializer_list<Values> groups)
+{
+    for (const Values& g : groups)
+        for (std::size_t i = 0; i < g.n; ++i)
+            if (!std::isfinite(g.v[i])) {
+                add_failure(routine, 0, false,
+                            std::string(routine) + " refused the call: " + g.name + "[" +
+                                std::to_string(i) + "] is " + value_text(g.v[i]));
+                return false;
+            }
+    for (const Values& g : groups) note_arg(routine, g.name, g.v, g.n);
+    return true;
 }
 
 void note_arg(const char* routine, const char* name, const double* values, std::size_t n)
@@ -143,6 +172,19 @@ void note_arg(const char* routine, const char* name, std::initializer_list<doubl
     note_arg(routine, name, values.begin(), values.size());
 }
 
+namespace {
+
+// Whether the write just counted is one a "write:N" or "gfbziwt" fault names.
+bool injected_write_fault()
+{
+    const bool hit = (fail_write_n > 0 && rec.writes == fail_write_n) ||
+                     std::find(fail_names.begin(), fail_names.end(), "gfbziwt") != fail_names.end();
+    if (hit) add_failure("gfbziwt", rec.writes, true, "gfbziwt failed write " + std::to_string(rec.writes) + " (injected)");
+    return hit;
+}
+
+}  // namespace
+
 // Called by gfbziwt for a record of the part's own (mode word 0): it counts as
 // a write, and shows as a call since it carries no geometry.
 bool take_header(const BZI_WRT_PRM*)
@@ -151,18 +193,37 @@ bool take_header(const BZI_WRT_PRM*)
     note_call("gfbziwt");
     note_arg("gfbziwt", "header pen,attr,line_type",
              {double(bzifile.pen), double(bzifile.attr), double(bzifile.line_type)});
-    if (fail_write_n > 0 && rec.writes == fail_write_n) return false;
-    return !should_fail("gfbziwt");
+    return !injected_write_fault();
 }
 
-// Called by gfbziwt: keep a copy of the element the library handed over.
+// Called by gfbziwt: keep a copy of the element the library handed over, or
+// refuse it when a geometry value is not finite: no drawing can carry it.
 bool take_element(const BZI_WRT_PRM* w)
 {
     ++rec.writes;
-    if (fail_write_n > 0 && rec.writes == fail_write_n) return false;
+    if (injected_write_fault()) return false;
+    const Form f = form_of_tag(bzifile.elem_tag);
+    // A record whose length disagrees with its form would be misread by a real
+    // host; refuse it so a protocol slip shows as a failed write.
+    if (f == Form::unknown || w->rec_len != bzifile.rec_len || bzifile.rec_len != 40 + 8 * geo_count(f)) {
+        add_failure("gfbziwt", rec.writes, false,
+                    "gfbziwt refused write " + std::to_string(rec.writes) + ": element tag " +
+                        std::to_string(bzifile.elem_tag) + " with record length " + std::to_string(w->rec_len) + "/" +
+                        std::to_string(bzifile.rec_len));
+        return false;
+    }
+    for (int i = 0; i < geo_count(f); ++i)
+        if (!std::isfinite(bzifile.geo[i])) {
+            add_failure("gfbziwt", rec.writes, false,
+                        "gfbziwt refused element " + std::to_string(rec.elements.size() + 1) + " (" +
+                            form_name(f) + ", write " + std::to_string(rec.writes) + "): geometry value " +
+                            std::to_string(i + 1) + " of " + std::to_string(geo_count(f)) + " is " +
+                            value_text(bzifile.geo[i]));
+            return false;
+        }
     if (discard) return true;
     Element e{};
-    e.form = form_of_tag(bzifile.elem_tag);
+    e.form = f;
     e.rec_len = w->rec_len;
     e.elem_tag = bzifile.elem_tag;
     e.code = w->elem_code;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,12 +48,23 @@ struct HostArg {
     std::vector<double> values;
 };
 
+// A host call that returned failure: an injected fault, or a refusal of what no
+// drawing can carry (a non-finite value in an element or handed to a routine).
+struct Failure {
+    std::string routine;   // "gfbziwt" for element and header writes
+    long write;            // which gfbziwt call (from 1); 0 for other routines
+    std::size_t elements;  // elements taken before it
+    bool injected;
+    std::string reason;    // one readable line: what failed and why
+};
+
 struct Record {
     std::vector<std::string> calls;  // host routines in call order, without element writes and geometry
     std::vector<Element> elements;
     std::optional<ComFirst> com_1st;
     std::vector<HostArg> args;
     long writes = 0;                 // gfbziwt calls, taken or refused
+    std::vector<Failure> failures;   // in call order
 };
 
 const Record& record();
@@ -61,20 +73,35 @@ const Record& record();
 // to a known state (element record, writing block, point scratch, conversion record).
 void reset();
 
-// Fault injection. fault is "com_1st", "com_2nd", "write:N" (the N-th element
-// write, from 1) or the name of any other host routine whose result the library
-// tests. Returns false for a fault it does not understand or a routine this
-// host does not have.
+// Fault injection. fault is "write:N" (the N-th gfbziwt call, from 1) or the
+// name of a host routine that can report failure: "gfbziwt" fails every write,
+// any other name every call of that routine. Returns false for a fault it does
+// not understand, or a routine this host lacks or that has no failure to report
+// (peke returns nothing, B_CIfColor::StandardColorNo a colour).
 bool fail_at(std::string_view fault);
 // Whether fail_at would take this fault, without arming it.
 bool is_fault(std::string_view fault);
+// The routine names fail_at takes, so tools and tests can run each one.
+std::span<const std::string_view> fault_routines();
 
 // Bench mode: element writes are counted but not kept, so timing sees the library.
 void set_discard(bool on);
 
-// For the host's own routines: note a call, and whether it is meant to fail.
+// For the host's own routines: note a call, and whether it is meant to fail
+// (a fault that fires is kept in the record's failures).
 void note_call(const char* name);
 bool should_fail(const char* name);
+
+// A group of values a routine was handed. take_args refuses the call when any
+// value is NaN or infinite, keeping the refusal (routine, group, index) among
+// the failures and nothing of the values; else it keeps every group as the
+// routine's arguments. True when the call may go on.
+struct Values {
+    const char* name;
+    const double* v;
+    std::size_t n;
+};
+bool take_args(const char* routine, std::initializer_list<Values> groups);
 // Arguments are kept only outside bench mode, so a benchmark sees no host allocation.
 void note_arg(const char* routine, const char* name, std::initializer_list<double> values);
 void note_arg(const char* routine, const char* name, const double* values, std::size_t n);

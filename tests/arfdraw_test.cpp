@@ -62,7 +62,8 @@ TEST(Arfdraw, InjectedFailuresKeepWhatWasWritten)
 
 TEST(Arfdraw, BadInputIsOneLineAndExitTwo)
 {
-    const char* bad[] = {
+    const std::string too_long = "draw jarft01plg -o " + (fs::temp_directory_path() / std::string(300, 'a')).string() + ".svg";
+    const std::string bad[] = {
         "draw nosuchentry",
         "draw jarft01plg --size abc",
         "draw jarft01plg --size 99999",
@@ -84,8 +85,26 @@ TEST(Arfdraw, BadInputIsOneLineAndExitTwo)
         "check jarft01plg --part-len nan",
         "draw jarft01plg --fail-at write:99999999999999999999999",
         "frobnicate",
+        // Numbers are plain decimals.
+        "draw jarft01plg --size 0x10",
+        "draw jarft01plg --size ' 50'",
+        "draw jarft01plg --view 1e1",
+        "draw jarft41l00 --part-len 0x1p3",
+        "draw jarft41l00 --part-len '500 '",
+        "draw jarft41l00 --part-len inf",
+        "draw jarft41l00 --pt-a 0x1,0,0",
+        "draw jarft41l00 --pt-a ' 1,0,0'",
+        "draw jarft41l00 --pt-a 1e999,0,0",
+        // Points that cannot make a finite length.
+        "draw jarft41l00 --size 50 --view 1 --len-from-pts --pt-a=-1e308,0,0 --pt-b 1e308,0,0 --len-scale 0",
+        "draw jarft01sct --len-from-pts --pt-a=-1e308,0,0 --pt-b 1e308,0,0",
+        "draw jarft91l00 --len-from-pts --pt-b 1,0,0 --len-scale 0",
+        // Routines with no failure to report.
+        "draw jarftx1s00 --fail-at peke",
+        "draw jarftx1s00 --fail-at B_CIfColor::StandardColorNo",
+        too_long,
     };
-    for (const char* args : bad) {
+    for (const std::string& args : bad) {
         SCOPED_TRACE(args);
         const ToolRun r = arfdraw(args);
         EXPECT_EQ(r.code, 2);
@@ -111,6 +130,30 @@ TEST(Arfdraw, BadValueMessageNamesTheOption)
         EXPECT_EQ(r.code, 2);
         EXPECT_NE(r.err.find(option), std::string::npos) << r.err;
     }
+}
+
+// What the host refused or was made to fail reaches the user: the failure in
+// the JSON, the refusal on the one error line, never a non-finite number.
+TEST(Arfdraw, HostFailuresAreReported)
+{
+    ToolRun r = arfdraw("draw jarft01plg --size 50 --view 2 --fail-at gfbziwt");
+    EXPECT_EQ(r.code, 1);
+    auto j = json_of(r);
+    EXPECT_TRUE(j["elements"].empty());
+    EXPECT_EQ(j["host_failures"][0]["routine"], "gfbziwt");
+    EXPECT_EQ(j["host_failures"][0]["write"], 1);
+
+    // A scale that sends the bend's points to infinity on their way back.
+    r = arfdraw("draw jarftx1s00 --size 100 --draw-mode 1 --len-scale 1e-300 --pt-b 1e10,0,0");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("tanstugi3d refused the call: points[3] is inf"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out.find("null"), std::string::npos);
+    j = json_of(r);
+    EXPECT_EQ(j["host_failures"][0]["injected"], false);
+
+    // Plain decimals in every accepted spelling.
+    r = arfdraw("draw jarft41l00 --size +50 --part-len 1.5e2 --len-scale .5 --pt-a -1,+2,.5 --pt-b 3.,4E1,-0");
+    EXPECT_EQ(r.code, 0) << r.err;
 }
 
 TEST(Arfdraw, SvgFileIsWrittenWholeOrNotAtAll)

@@ -312,6 +312,7 @@ void sweep(const std::string& label, const Part& base, EntryFn fn)
     std::set<std::string> seen;
     for (size_t i = 0; i < all.size(); ++i) {
         if (!seen.insert(all[i]).second) continue;
+        if (!arfhost::is_fault(all[i])) continue;  // a routine with no failure to report
         Part p = base;
         arfhost::reset();
         ASSERT_TRUE(arfhost::fail_at(all[i]));

@@ -17,9 +17,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <set>
 #include <sstream>
 
@@ -41,6 +43,47 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Numbers are plain decimals: an optional sign, digits with at most one point,
+// an optional exponent. No hexadecimal, no blanks, no words such as nan or inf.
+bool is_decimal(std::string_view s, bool integer)
+{
+    std::size_t i = 0, digits = 0;
+    const auto run = [&] {
+        std::size_t n = 0;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++n;
+        return n;
+    };
+    if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
+    digits = run();
+    if (integer) return digits > 0 && i == s.size();
+    if (i < s.size() && s[i] == '.') ++i, digits += run();
+    if (digits == 0) return false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
+        if (run() == 0) return false;
+    }
+    return i == s.size();
+}
+
+const CLI::Validator kInteger(
+    [](std::string& s) { return is_decimal(s, true) ? std::string{} : "wants a decimal integer, got '" + s + "'"; },
+    "INT");
+const CLI::Validator kNumber(
+    [](std::string& s) { return is_decimal(s, false) ? std::string{} : "wants a decimal number, got '" + s + "'"; },
+    "NUMBER");
+
+// A finite decimal number, or nothing.
+std::optional<double> decimal_value(std::string_view s)
+{
+    if (!is_decimal(s, false)) return std::nullopt;
+    if (s.front() == '+') s.remove_prefix(1);
+    double v = 0;
+    const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc{} || p != s.data() + s.size() || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
 tagRPT3D parse_point(const std::string& opt, const std::string& s)
 {
     tagRPT3D p{};
@@ -49,15 +92,9 @@ tagRPT3D parse_point(const std::string& opt, const std::string& s)
     for (int i = 0; i < 3; ++i) {
         const std::size_t end = i < 2 ? s.find(',', pos) : s.size();
         if (end == std::string::npos) throw UsageError(opt + " wants X,Y,Z, got '" + s + "'");
-        const std::string part = s.substr(pos, end - pos);
-        std::size_t used = 0;
-        try {
-            *v[i] = std::stod(part, &used);
-        } catch (const std::exception&) {
-            used = 0;
-        }
-        if (part.empty() || used != part.size() || !std::isfinite(*v[i]))
-            throw UsageError(opt + " wants three finite numbers X,Y,Z, got '" + s + "'");
+        const auto x = decimal_value(std::string_view(s).substr(pos, end - pos));
+        if (!x) throw UsageError(opt + " wants three finite decimal numbers X,Y,Z, got '" + s + "'");
+        *v[i] = *x;
         pos = end + 1;
     }
     return p;
@@ -134,10 +171,18 @@ int cmd_draw(const Library& lib, Request req, const std::string& format_opt, con
         std::cerr << "arfdraw: " << title_of(d) << ": " << msg << '\n';
         return 1;
     }
-    if (d.status != 0)
+    // Every failed host call is named, even when the entry went on regardless;
+    // one the host refused fails the drawing.
+    std::string failures;
+    bool refused = false;
+    for (const arfhost::Failure& f : d.host.failures) {
+        failures += "; " + f.reason;
+        refused = refused || !f.injected;
+    }
+    if (d.status != 0 || !failures.empty())
         std::cerr << "arfdraw: " << req.entry << " returned " << d.status << " after "
-                  << d.host.elements.size() << " element(s)\n";
-    return rc;
+                  << d.host.elements.size() << " element(s)" << failures << '\n';
+    return rc != 0 || refused ? 1 : 0;
 }
 
 
@@ -150,18 +195,23 @@ struct DrawOptions {
     void add_to(CLI::App* app)
     {
         app->add_option("entry", req.entry, "entry name, the lower-case part code (e.g. jarft01plg)");
-        size = app->add_option("--size", req.size_a, "first nominal size")->check(CLI::Range(0, 32767));
-        size_b = app->add_option("--size-b", req.size_b, "nominal size of end 2")->check(CLI::Range(0, 32767));
-        size_c = app->add_option("--size-c", req.size_c, "nominal size of end 3 (the branch)")
+        size = app->add_option("--size", req.size_a, "first nominal size")->check(kInteger)->check(CLI::Range(0, 32767));
+        size_b = app->add_option("--size-b", req.size_b, "nominal size of end 2")
+                     ->check(kInteger)
                      ->check(CLI::Range(0, 32767));
-        app->add_option("--view", req.view, "view code")->check(CLI::Range(0, 255))->capture_default_str();
+        size_c = app->add_option("--size-c", req.size_c, "nominal size of end 3 (the branch)")
+                     ->check(kInteger)
+                     ->check(CLI::Range(0, 32767));
+        app->add_option("--view", req.view, "view code")->check(kInteger)->check(CLI::Range(0, 255))->capture_default_str();
         app->add_flag("--sample", req.sample, "draw the entry's sample (fixed sizes)");
         app->add_option("--draw-mode", req.draw_mode, "draw mode (2: true shape)")
+            ->check(kInteger)
             ->check(CLI::Range(0, 255))
             ->capture_default_str();
-        app->add_option("--part-len", req.part_len, "placed straight length")->check(CLI::Range(-1e9, 1e9));
+        app->add_option("--part-len", req.part_len, "placed straight length")->check(kNumber)->check(CLI::Range(-1e9, 1e9));
         app->add_flag("--len-from-pts", req.len_from_pts, "take the straight length from points A and B");
         app->add_option("--len-scale", req.len_scale, "point distance to length factor")
+            ->check(kNumber)
             ->check(CLI::Range(-1e9, 1e9))
             ->capture_default_str();
         app->add_option("--pt-a", pts[0], "point A as X,Y,Z");
@@ -169,10 +219,12 @@ struct DrawOptions {
         app->add_option("--pt-c", pts[2], "point C as X,Y,Z");
         app->add_option("--pt-d", pts[3], "point D as X,Y,Z");
         app->add_option("--attr", req.attr_idx, "settings attribute entry the part refers to")
+            ->check(kInteger)
             ->check(CLI::Range(0, 4));
         app->add_option("--threshold", req.threshold, "settings size threshold for single-line drawing")
+            ->check(kInteger)
             ->check(CLI::Range(0, 32767));
-        fail_opt = app->add_option("--fail-at", fail_at, "make a host call fail: com_1st, com_2nd, write:N or a routine name");
+        fail_opt = app->add_option("--fail-at", fail_at, "make a host call fail: write:N, or a host routine by name (gfbziwt fails every write)");
     }
 
     // The request as the options describe it, checked; unset sizes become the sample sizes.
@@ -184,8 +236,17 @@ struct DrawOptions {
         // The range checks let a NaN through: every comparison with it is false.
         if (!std::isfinite(req.part_len)) throw UsageError("--part-len wants a finite number");
         if (!std::isfinite(req.len_scale)) throw UsageError("--len-scale wants a finite number");
+        if (req.len_from_pts) {
+            // The length is the distance A to B times the scale: an overflowing
+            // distance times a zero scale is no length at all.
+            if (req.len_scale == 0.0) throw UsageError("--len-scale must not be 0 with --len-from-pts");
+            const tagRPT3D &a = req.pts[0], &b = req.pts[1];
+            const double dx = b.x - a.x, dy = b.y - a.y, dz = b.z - a.z;
+            if (!std::isfinite(dx * dx + dy * dy + dz * dz))
+                throw UsageError("--pt-a and --pt-b are too far apart for a finite length with --len-from-pts");
+        }
         if (fail_opt->count()) {
-            if (!arfhost::is_fault(fail_at)) throw UsageError("--fail-at wants com_1st, com_2nd, write:N (N >= 1) or the name of a host routine, got '" + fail_at + "'");
+            if (!arfhost::is_fault(fail_at)) throw UsageError(kFaultHelp + (", got '" + fail_at + "'"));
             req.fail_at = fail_at;
         }
         if (lib.has_entry(req.entry)) {

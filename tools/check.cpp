@@ -130,7 +130,10 @@ std::vector<Finding> check_drawing(const Drawing& d)
 {
     std::vector<Finding> out;
     const auto& els = d.host.elements;
-    if (d.status != 0) out.push_back({0, "failed", "the entry returned " + std::to_string(d.status)});
+    std::string refused;
+    for (const arfhost::Failure& f : d.host.failures)
+        if (!f.injected) refused += "; " + f.reason;
+    if (d.status != 0) out.push_back({0, "failed", "the entry returned " + std::to_string(d.status) + refused});
     else if (els.empty()) out.push_back({0, "empty", "the entry drew nothing"});
 
     // Elements fit for geometry: finite, of a known form, not degenerate.

@@ -56,6 +56,13 @@ public:
                 args.push_back({{"routine", a.routine}, {"name", a.name}, {"values", a.values}});
             j["host_args"] = args;
         }
+        if (!d.host.failures.empty()) {
+            ordered_json fails = ordered_json::array();
+            for (const auto& f : d.host.failures)
+                fails.push_back({{"routine", f.routine}, {"write", f.write}, {"after_elements", f.elements},
+                                 {"injected", f.injected}, {"reason", f.reason}});
+            j["host_failures"] = fails;
+        }
         ordered_json els = ordered_json::array();
         for (const auto& e : d.host.elements) els.push_back(element_json(e));
         j["elements"] = els;

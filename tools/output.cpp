@@ -14,9 +14,11 @@ void write_file_atomically(const std::string& path, const std::function<void(std
 {
     namespace fs = std::filesystem;
     const fs::path target(path);
-    if (fs::is_directory(target)) throw std::runtime_error("cannot write " + path + ": is a directory");
-    fs::path tmp = target;
-    tmp += ".tmp" + std::to_string(::getpid());
+    // Every file-system error is an unwritable output, never a fault of the drawing.
+    std::error_code dir_ec;
+    if (fs::is_directory(target, dir_ec)) throw std::runtime_error("cannot write " + path + ": is a directory");
+    // A short name of its own, so a target name at the file system's limit still fits.
+    const fs::path tmp = target.parent_path() / (".arfdraw-" + std::to_string(::getpid()) + ".tmp");
     {
         std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
         if (!f) throw std::runtime_error("cannot write " + path + ": " + std::generic_category().message(errno));

@@ -170,7 +170,7 @@ Drawing Library::draw(const Request& r) const
 
     arfhost::reset();
     if (!r.fail_at.empty() && !arfhost::fail_at(r.fail_at))
-        throw std::invalid_argument("--fail-at wants com_1st, com_2nd, write:N (N >= 1) or the name of a host routine, got '" + r.fail_at + "'");
+        throw std::invalid_argument(kFaultHelp + (", got '" + r.fail_at + "'"));
     d.status = entry(&head, &set);
 
     d.part.part_code.assign(head.part_code, sizeof head.part_code);

@@ -9,6 +9,9 @@
 
 namespace arftool {
 
+inline const std::string kFaultHelp =
+    "--fail-at wants write:N (N >= 1) or the name of a host routine that can report failure";
+
 // Sets the request's sizes from a (first, second) pair the way the host fills a
 // part record: end 2 and end 3 take the second size, or the first when there is none.
 void set_sizes(Request& r, std::array<int, 2> s);
