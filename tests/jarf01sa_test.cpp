@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "check.h"
+#include "findings.h"
 #include "entry_cases.h"
 
 namespace {
@@ -30,17 +31,6 @@ std::vector<int> sizes()
     int first[16], second[16];
     const int n = arf_table_keys("jarft01sa0", first, second, 16);
     return std::vector<int>(first, first + n);
-}
-
-std::string faults(const Elements& els, std::initializer_list<const char*> kinds)
-{
-    arftool::Drawing d;
-    d.host.elements = els;
-    std::string out;
-    for (const arftool::Finding& f : arftool::check_drawing(d))
-        for (const char* k : kinds)
-            if (f.kind == k) out += "#" + std::to_string(f.element) + " " + f.kind + ": " + f.detail + "\n";
-    return out;
 }
 
 // Each view's elements by end code: 0 body, 1 end 1, 2 end 2.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "check.h"
+#include "findings.h"
 #include "curves.h"
 #include "entry_cases.h"
 
@@ -41,18 +42,7 @@ std::vector<int> sizes(const char* entry = "jarft41l00")
     return std::vector<int>(first, first + n);
 }
 
-// What the outline checker finds of the given kinds, one line each.
-std::string faults(const Shot& s, std::initializer_list<const char*> kinds)
-{
-    arftool::Drawing d;
-    d.status = s.status;
-    d.host.elements = s.els;
-    std::string out;
-    for (const arftool::Finding& f : arftool::check_drawing(d))
-        for (const char* k : kinds)
-            if (f.kind == k) out += "#" + std::to_string(f.element) + " " + f.kind + ": " + f.detail + "\n";
-    return out;
-}
+std::string faults(const Shot& s, std::initializer_list<const char*> kinds) { return ::faults(s.els, kinds, s.status); }
 
 // Each view's elements by end code and line style, by size range: digits
 // are solid (0 body, 1 end 1, 2 end 2), letters style 2 (a body, b end 1,

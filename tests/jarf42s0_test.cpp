@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "check.h"
+#include "findings.h"
 #include "curves.h"
 #include "entry_cases.h"
 
@@ -46,17 +47,7 @@ std::vector<Pair> records()
     return v;
 }
 
-std::string faults(const Shot& s, std::initializer_list<const char*> kinds)
-{
-    arftool::Drawing d;
-    d.status = s.status;
-    d.host.elements = s.els;
-    std::string out;
-    for (const arftool::Finding& f : arftool::check_drawing(d))
-        for (const char* k : kinds)
-            if (f.kind == k) out += "#" + std::to_string(f.element) + " " + f.kind + ": " + f.detail + "\n";
-    return out;
-}
+std::string faults(const Shot& s, std::initializer_list<const char*> kinds) { return ::faults(s.els, kinds, s.status); }
 
 bool is(const Pair& p, std::initializer_list<Pair> list)
 {
