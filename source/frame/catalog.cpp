@@ -67,13 +67,5 @@ extern "C" int arf_table_keys(const char* entry, int* first, int* second, int ma
 
 extern "C" int arf_intended(int i, int* element, int* kind, const char** reason)
 {
-    int e = 0, k = 0;
-    const char* r = nullptr;
-    const int n = intended_at(i, &e, &k, &r);
-    if (i >= 0 && i < n) {
-        if (element) *element = e;
-        if (kind) *kind = k;
-        if (reason) *reason = r;
-    }
-    return n;
+    return intended_at(i, element, kind, reason);
 }

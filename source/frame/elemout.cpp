@@ -45,9 +45,9 @@ void declare_view(Intended kind, const char* reason) { add_note(0, kind, reason)
 int intended_at(int i, int* element, int* kind, const char** reason)
 {
     if (i >= 0 && i < note_count) {
-        *element = notes[i].element;
-        *kind = notes[i].kind;
-        *reason = notes[i].reason;
+        if (element) *element = notes[i].element;
+        if (kind) *kind = notes[i].kind;
+        if (reason) *reason = notes[i].reason;
     }
     return note_count;
 }

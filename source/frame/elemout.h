@@ -41,7 +41,8 @@ void reset_intended();
 // Declares the view as a whole (element 0).
 void declare_view(Intended kind, const char* reason);
 // The i-th declaration of the last call: element (1-based in the order written, 0 for
-// the view), kind and reason. Returns how many there are.
+// the view), kind and reason, each written when its pointer is not null. Returns how
+// many there are.
 int intended_at(int i, int* element, int* kind, const char** reason);
 
 // One drawing function's writer. Construct it before the first element; every
