@@ -94,11 +94,15 @@ bool lies_on(const Element& e, P2 p)
         return dist(p, {a.x + t * dx, a.y + t * dy}) <= kMeetTol;
     }
     if (e.form == Form::unknown) return false;
+    // An arc's end points are its ends even where they lie a little off its curve (an
+    // off_curve finding of its own): what meets them is met.
+    if (is_arc(e) && !whole_turn(e)) {
+        const auto ends = arc_ends(e);
+        if (dist(p, ends[0]) <= kMeetTol || dist(p, ends[1]) <= kMeetTol) return true;
+    }
     const Conic k = conic_of(e);
     if (off_curve(k, p) > kMeetTol) return false;
     if (!is_arc(e) || whole_turn(e)) return true;
-    const auto ends = arc_ends(e);
-    if (dist(p, ends[0]) <= kMeetTol || dist(p, ends[1]) <= kMeetTol) return true;
     const Span s = span_of(e);
     return ccw_sweep(s.t0, param_of(k, p)) <= s.t1 - s.t0;
 }
@@ -114,6 +118,7 @@ int declarable(const std::string& kind)
     if (kind == "duplicate") return 2;
     if (kind == "degenerate") return 3;
     if (kind == "empty") return 4;
+    if (kind == "off_curve") return 5;
     return 0;
 }
 
@@ -151,7 +156,11 @@ std::vector<Finding> check_drawing(const Drawing& d)
     // Boxes first: most ends are nowhere near most elements.
     std::vector<Box> boxes(els.size());
     for (std::size_t i = 0; i < els.size(); ++i)
-        if (sound[i]) add_to_box(boxes[i], els[i]);
+        if (sound[i]) {
+            add_to_box(boxes[i], els[i]);
+            if (is_arc(els[i]))  // its ends, also where they lie a little off its curve
+                for (P2 p : arc_ends(els[i])) boxes[i].add(p);
+        }
     const auto near = [](const Box& b, P2 p) {
         return p.x >= b.x0 - kMeetTol && p.x <= b.x1 + kMeetTol && p.y >= b.y0 - kMeetTol && p.y <= b.y1 + kMeetTol;
     };

@@ -33,7 +33,8 @@ struct Finding {
 //   of another element nor lies on another element's curve. Circles, ellipses and arcs that
 //   run the whole way round have no ends.
 // A finding the entry declared (a dangling end of a mark, a repeated or zero-length element
-// its outline lists, a view the host draws) carries the entry's reason; nothing else is
+// its outline lists, an arc whose listed ends lie a little off its curve, a view the host
+// draws) carries the entry's reason; nothing else is
 // excused, and a declaration of another kind than the finding excuses nothing.
 std::vector<Finding> check_drawing(const Drawing& d);
 // Findings the entry did not declare: the ones that count.

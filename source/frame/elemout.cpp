@@ -26,7 +26,7 @@ struct Note {
     int element, kind;
     const char* reason;
 };
-constexpr int kMaxNotes = 32;
+constexpr int kMaxNotes = 64;
 Note notes[kMaxNotes];
 int note_count = 0;
 int written = 0;  // elements the host took in this call
@@ -54,8 +54,10 @@ int intended_at(int i, int* element, int* kind, const char** reason)
 
 Out& Out::intended(Intended kind, const char* reason)
 {
-    pending_ = kind;
-    pending_reason_ = reason;
+    if (reason && pending_n_ < 2) {
+        pending_[pending_n_] = kind;
+        pending_reason_[pending_n_++] = reason;
+    }
     return *this;
 }
 
@@ -89,11 +91,11 @@ int Out::put(Form f, std::initializer_list<double> geo)
     }
     double* g = bzifile.geo;
     for (double v : geo) *g++ = v;
-    const char* reason = pending_reason_;
-    pending_reason_ = nullptr;
+    const int declared = pending_n_;
+    pending_n_ = 0;
     if (gfbziwt(w_, 1) != 0) return 1;
     ++written;
-    if (reason) add_note(written, pending_, reason);
+    for (int i = 0; i < declared; ++i) add_note(written, pending_[i], pending_reason_[i]);
     return 0;
 }
 

@@ -31,6 +31,7 @@ enum class Intended : int {
     repeated = 2,     // the outline lists this element twice
     zero_length = 3,  // the outline's points coincide at this size
     host_draws = 4,   // the view writes nothing: the host draws it (element 0, the whole view)
+    off_curve = 5,    // the outline ends this arc at points its stored constants put a little off its curve
 };
 
 // The line across a socket where the inserted pipe stops: drawn inside the socket, clear of its walls.
@@ -69,6 +70,7 @@ public:
     int run(const tagRPT* p, std::initializer_list<int> idx);
 
     // The next element written is drawn so on purpose (see Intended); a null reason declares nothing.
+    // Two calls before one write declare two kinds for it.
     Out& intended(Intended kind, const char* reason);
 
 private:
@@ -76,6 +78,7 @@ private:
 
     BZI_WRT_PRM* w_;
     Form form_ = Form::none;
-    Intended pending_{};
-    const char* pending_reason_ = nullptr;
+    Intended pending_[2]{};
+    const char* pending_reason_[2]{};
+    int pending_n_ = 0;
 };

@@ -38,7 +38,8 @@ int branch_side(Out& o, const tagRPT* P) { return profile_run(o, P, 8, 19, 13, k
 // The branch socket's lines seen side-on: pipe mark, end of pipe, pipe end.
 int branch_marks(Out& o, const tagRPT* P)
 {
-    return o.seg(P[20], P[21]) || o.seg(P[12], P[15]) || o.seg(P[8], P[19]);
+    return o.intended(Intended::free_ends, kSocketBottomLine).seg(P[20], P[21]) || o.seg(P[12], P[15]) ||
+           o.seg(P[8], P[19]);
 }
 
 }  // namespace
@@ -71,8 +72,8 @@ int ar920a(BZI_WRT_PRM* w, const ARF_SIZE2* b)
            o.arc(P[30], b->d16, P[19], P[28]) ||
            o.style(kStyleSeam).seg(P[2], prime(P[2])) || o.seg(P[6], prime(P[6])) ||
            branch_marks(o, P) ||
-           o.seg(P[32], P[33]) || o.seg(P[27], P[28]) ||
-           o.earc(P[24], 0.3 * b->d12, k4 * b->d12, 0, P[25], P[26]);
+           o.intended(Intended::free_ends, kSocketBottomLine).seg(P[32], P[33]) || o.seg(P[27], P[28]) ||
+           o.intended(Intended::off_curve, kOpeningEnds).earc(P[24], 0.3 * b->d12, k4 * b->d12, 0, P[25], P[26]);
 }
 
 // Views 2 and 5: looking along the run, the branch socket along +x. View 2
@@ -109,7 +110,8 @@ int ar920a_v2(BZI_WRT_PRM* w, const ARF_SIZE2* b)
                o.seg(P[12], P[16]) ||
                o.code(kEnd2).arc(P[0], b->d1 / 2, P[15], P[16]) ||
                o.code(kBody).seg(P[1], P[15]) ||
-               o.style(kStyleSeam).seg(P[1], P[12]) || o.seg(P[5], P[8]) || o.seg(P[13], P[14]) ||
+               o.style(kStyleSeam).seg(P[1], P[12]) || o.seg(P[5], P[8]) ||
+               o.intended(Intended::free_ends, kSocketBottomLine).seg(P[13], P[14]) ||
                o.seg(P[15], P[17]) || o.seg(P[16], P[18]) ||
                o.code(kEnd1).circle(P[0], b->d2 / 2) || o.circle(P[0], b->d2 / 2 - b->d7) ||
                o.code(kBody).arc(P[0], (b->d2 + b->d1) * 0.25, P[29], P[30]) ||
@@ -130,7 +132,8 @@ int ar920a_v2(BZI_WRT_PRM* w, const ARF_SIZE2* b)
            o.seg(P[12], P[14]) ||
            o.code(kEnd2).circle(P[0], b->d1 / 2) ||
            o.style(kStyleSeam).circle(P[0], b->d1 / 2 - b->d8) ||
-           o.code(kBody).seg(P[1], P[12]) || o.seg(P[15], P[16]) || o.seg(P[5], P[8]) ||
+           o.code(kBody).seg(P[1], P[12]) || o.intended(Intended::free_ends, kSocketBottomLine).seg(P[15], P[16]) ||
+           o.seg(P[5], P[8]) ||
            o.earc({xm, 0}, b->d12 * k * 0.5, b->d12 * 0.5, 0, {xm, P[1].y}, {xm, P[12].y});
 }
 
@@ -162,11 +165,24 @@ int v4(Out& o, tagRPT* P, const B* b, const tagRCIR& Bc)
     P[18] = prime(P[16]);
     if (profile_run(o, P, 1, 14, 7, kEnd2) ||
         o.code(kEnd1).seg(P[14], P[1]) ||
-        o.code(kBody).style(kStyleSeam).seg(P[2], P[13]) || o.seg(P[6], P[9]) || o.seg(P[33], P[34]))
+        o.code(kBody).style(kStyleSeam).seg(P[2], P[13]) || o.seg(P[6], P[9]) ||
+        o.intended(Intended::free_ends, kSocketBottomLine).seg(P[33], P[34]))
         return 1;
     const bool arcs = m == n || (m == 50 && n == 40) || (m == 65 && n == 50) || (m == 80 && n == 65);
     if (!arcs) return 0;
-    return o.code(kEnd3).arc({0, 0}, Bc.r, P[16], P[15]) || o.arc({0, 0}, Bc.r, P[17], P[18]);
+    // On 80/80 the run side line meets the rim past the side's end, at the socket's first step.
+    constexpr const char* why = "branch rim ends where the run side line, extended, meets it";
+    return o.code(kEnd3).intended(Intended::free_ends, why).arc({0, 0}, Bc.r, P[16], P[15]) ||
+           o.intended(Intended::free_ends, why).arc({0, 0}, Bc.r, P[17], P[18]);
+}
+
+// The run socket's pipe mark P14-P15, whole or in two pieces P14-P20, P21-P15 either side of
+// the branch mouth.
+int run_mark(Out& o, const tagRPT* P, bool whole)
+{
+    if (whole) return o.intended(Intended::free_ends, kSocketBottomLine).seg(P[14], P[15]);
+    return o.intended(Intended::free_ends, kSocketBottomLine).seg(P[14], P[20]) ||
+           o.intended(Intended::free_ends, kSocketBottomLine).seg(P[21], P[15]);
 }
 
 // The branch mouth's rims and the leg's opening below it, shared by both size cases of view 3.
@@ -207,9 +223,14 @@ int v3_reducing(Out& o, tagRPT* P, const B* b, const tagRCIR& Bc, tagRPT X)
                                 o.seg(P[12], prime(P[23])) || o.seg(prime(P[22]), prime(P[1]));
     if (sides || o.code(kEnd1).seg(P[1], prime(P[1]))) return 1;
     o.code(kBody).style(kStyleSeam);
-    return (t3.res == 0 ? o.seg(P[2], P[24]) || o.seg(P[25], P[13]) : o.seg(P[2], P[13])) ||
+    // Where the branch rim is wider than the run, the pipe-end line shows outside it, from the run's
+    // hidden side out to the rim.
+    constexpr const char* outside = "pipe-end line outside the branch rim, from the run's hidden side";
+    return (t3.res == 0 ? o.intended(Intended::free_ends, outside).seg(P[2], P[24]) ||
+                              o.intended(Intended::free_ends, outside).seg(P[25], P[13])
+                        : o.seg(P[2], P[13])) ||
            o.seg(P[6], P[9]) || o.seg(P[16], P[18]) || o.seg(P[17], P[19]) ||
-           (t1.res != 0 ? o.seg(P[14], P[15]) : o.seg(P[14], P[20]) || o.seg(P[21], P[15])) ||
+           run_mark(o, P, t1.res != 0) ||
            mouth(o, b, Bc) ||
            o.code(kBody).earc({0, P[16].y}, b->d12 * 0.5, b->d12 * 0.5 * r2, 0, P[16], P[17]);
 }
@@ -248,7 +269,7 @@ int v3_equal(Out& o, tagRPT* P, const B* b, const tagRCIR& Bc, tagRPT X)
         o.code(kBody).style(kStyleSeam).seg(P[6], P[9]))
         return 1;
     if (b->main_size != 125 &&
-        (whole_mark ? o.seg(P[14], P[15]) : o.seg(P[14], P[20]) || o.seg(P[21], P[15])))
+        run_mark(o, P, whole_mark))
         return 1;
     return mouth(o, b, Bc) ||
            o.code(kBody).earc(O, P[29], P[30]) ||
@@ -404,7 +425,9 @@ int tee_v6(BZI_WRT_PRM* w, const ARF_SIZE2* b, bool plain)
     if (plain ? o.code(kBody).seg(P[1], P[2]) || o.code(kEnd2).seg(P[2], prime(P[2])) : run_side(o, P)) return 1;
     o.code(kBody);
     if (view == 6) {
-        if (o.seg(prime(P[2]), P[41]) ||
+        // The run side stops where the leg's upper line, as constructed, crosses it; the upper
+        // line itself is drawn from P25 to P48, which may pass beside that point.
+        if (o.intended(Intended::free_ends, "run side stops at the leg's constructed upper line").seg(prime(P[2]), P[41]) ||
             (c == 60 ? o.seg(P[25], P[27]) || o.seg(P[27], P[48]) : o.seg(P[25], P[48])) ||
             o.seg(P[8], P[46]) || o.seg(P[10], P[44]) || o.seg(P[12], P[13]) ||
             o.code(kEnd3).ellipse(rim(P[13])) || o.ellipse(rim({P[13].x, P[40].y})) ||
@@ -423,14 +446,17 @@ int tee_v6(BZI_WRT_PRM* w, const ARF_SIZE2* b, bool plain)
     }
     if (o.code(kEnd1).seg(P[31], P[1])) return 1;
     o.code(kBody).style(kStyleSeam);
-    if (!plain && (o.seg(P[2], prime(P[2])) || o.seg(P[6], prime(P[6])) || o.seg(P[32], P[33]))) return 1;
+    if (!plain && (o.seg(P[2], prime(P[2])) || o.seg(P[6], prime(P[6])) ||
+                   o.intended(Intended::free_ends, kSocketBottomLine).seg(P[32], P[33])))
+        return 1;
     // G is fitted to the small pairs' crotch; on a large run its ends would
     // miss the outline, so the plain run shows the opening on the run only.
     if (view == 6) {
         if (o.earc(rim(P[12]), P[12], P[15]) || o.earc(rim(P[10]), P[10], P[17]) ||
             o.earc(rim(P[8]), P[8], P[19]) ||
             // The plain run's opening reaches exactly to the leg's side lines.
-            o.earc({P[24].x * k, P[24].y}, 0.3 * b->d12, plain ? P[25].y - P[24].y : k4 * b->d12, 0, P[25], P[26]))
+            o.intended(Intended::off_curve, plain ? nullptr : kOpeningEnds)
+                .earc({P[24].x * k, P[24].y}, 0.3 * b->d12, plain ? P[25].y - P[24].y : k4 * b->d12, 0, P[25], P[26]))
             return 1;
         if (plain) return 0;
         return c == 60 ? o.earc(G, P[27], P[52]) : c == 61 ? o.earc(G20, P[53], P[54]) : o.earc(G, P[53], P[54]);
@@ -444,8 +470,11 @@ int tee_v6(BZI_WRT_PRM* w, const ARF_SIZE2* b, bool plain)
     case 71: return o.earc(G, P[52], P[55]);
     case 74: return o.earc(G5, P[57], P[58]);
     // Cases 72 and 73 start where G meets the crotch side line (P19-P26), so
-    // the opening closes between the crotch and P53.
-    default: return o.earc(G, P[52], P[53]);
+    // the opening closes between the crotch and P53; in case 72 P53 is the outer
+    // turn's foot on the run side, which lies beside G.
+    default:
+        return o.intended(Intended::off_curve, c == 72 ? "opening on G closed at the outer turn's foot, just off G" : nullptr)
+            .earc(G, P[52], P[53]);
     }
 }
 
@@ -527,9 +556,11 @@ int tee_v10(BZI_WRT_PRM* w, const ARF_SIZE2* b, bool plain)
     const tagRPT end = v10 ? P[1] : P[7];
     const double wall = v10 || plain ? b->d7 : b->d8;
     o.code(kBody);
-    return (!plain && o.earc(run_rim(P[4]), v10 ? P[42] : P[41], v10 ? P[41] : P[42])) ||
+    return (!plain && o.intended(Intended::free_ends, "middle step's rim seen inside the socket, between x = -0.4 d2 and 0.4 d2")
+                          .earc(run_rim(P[4]), v10 ? P[42] : P[41], v10 ? P[41] : P[42])) ||
            (v10 ? o.earc(E1, P[25], P[40]) || o.earc(E2, P[26], P[40])
                 : o.earc(E1, P[40], P[26]) || o.earc(E2, P[40], P[25])) ||
            o.code(v10 ? kEnd1 : kEnd2).ellipse({0, end.y}, -end.x - wall, (-end.x - wall) / kS, 0) ||
-           o.code(kBody).seg(P[20], P[21]) || o.seg(P[12], P[15]) || o.seg(P[8], P[19]) || o.seg(P[27], P[28]);
+           o.code(kBody).intended(Intended::free_ends, kSocketBottomLine).seg(P[20], P[21]) || o.seg(P[12], P[15]) ||
+           o.seg(P[8], P[19]) || o.seg(P[27], P[28]);
 }

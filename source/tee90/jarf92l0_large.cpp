@@ -77,7 +77,8 @@ int jarf92l0_v1b(BZI_WRT_PRM* w, const ARF_SIZE2* b)
            o.code(kBody).seg(P[7], P[8]) || o.seg(P[9], P[10]) || o.seg(P[10], P[11]) ||
            o.code(kEnd1).seg(P[0], P[11]) ||
            o.code(kBody).arc(P[12], rho + b->d2, P[8], P[9]) || o.arc(P[12], b->d2 - rho, P[5], P[4]) ||
-           o.style(kSeam).seg(P[4], P[9]) || o.seg(P[5], P[8]) || o.seg(P[0], P[11]) ||
+           o.style(kSeam).seg(P[4], P[9]) || o.seg(P[5], P[8]) ||
+           o.intended(Intended::repeated, "end-2 face drawn again as a seam line").seg(P[0], P[11]) ||
            o.earc({P[2].x, b->d1 * 0.5 - b->d9}, 0.5 * (b->d11 / kS), b->d11 / kS, 0, P[10], P[3]);
 }
 
@@ -266,8 +267,9 @@ int jarf92l0_v1m(BZI_WRT_PRM* w, const ARF_SIZE2* b)
            profile_run(o, P, 8, 19, 13, kEnd3) ||
            o.seg(P[26], P[28]) || o.seg(P[26], P[31]) || o.seg(P[31], P[1]) ||
            o.arc(P[29], outer_turn(b), P[8], P[27]) || o.arc(P[30], b->d16, P[19], P[28]) ||
-           o.style(kSeam).seg(P[12], P[15]) || o.seg(P[8], P[19]) || o.seg(P[20], P[21]) || o.seg(P[27], P[28]) ||
-           o.earc(P[24], 0.2 * b->d12, k4 * b->d12, 0, P[25], P[26]);
+           o.style(kSeam).seg(P[12], P[15]) || o.seg(P[8], P[19]) ||
+           o.intended(Intended::free_ends, kSocketBottomLine).seg(P[20], P[21]) || o.seg(P[27], P[28]) ||
+           o.intended(Intended::off_curve, kOpeningEnds).earc(P[24], 0.2 * b->d12, k4 * b->d12, 0, P[25], P[26]);
 }
 
 int jarf92l0_v2m(BZI_WRT_PRM* w, const ARF_SIZE2* b)
@@ -290,7 +292,8 @@ int jarf92l0_v2m(BZI_WRT_PRM* w, const ARF_SIZE2* b)
     return profile_run(o, P, 1, 12, 6, kEnd3) || o.seg(P[12], P[18]) ||
            o.code(end).circle(P[0], b->d2 * 0.5) ||
            o.code(kBody).seg(P[1], P[17]) ||
-           o.style(kSeam).seg(P[1], P[12]) || o.seg(P[5], P[8]) || o.seg(P[13], P[14]) ||
+           o.style(kSeam).seg(P[1], P[12]) || o.seg(P[5], P[8]) ||
+           o.intended(Intended::free_ends, kSocketBottomLine).seg(P[13], P[14]) ||
            o.code(end).circle(P[0], b->d2 * 0.5 - b->d7) ||
            o.code(kBody).earc({xc, 0}, b->d12 * k * 0.5, b->d12 * 0.5, 0, v2 ? bottom : top, v2 ? top : bottom);
 }

@@ -26,6 +26,11 @@ constexpr double kRoot2 = 1.414213562;  // stored; some constructions take sqrt(
 constexpr double k = 0.707106781;       // cos 45, stored
 constexpr double k4 = 0.7071;           // the shorter cos 45 the crotch and the openings use
 
+// The leg's opening on the run: its height takes k4, its ends (the leg's side lines) k, so they lie
+// a little (under 0.001 mm) off it.
+constexpr const char* kOpeningEnds =
+    "opening on the run: its height takes the stored 0.7071, its ends the leg's sides at 0.707106781";
+
 inline int view_no(const BZI_WRT_PRM* w) { return w->head->view_no; }
 
 // The prime of a point: mirrored across the run axis.
