@@ -81,7 +81,7 @@ int jarf42sl_v1(BZI_WRT_PRM* w, const B* b)
     return o.code(kEnd1).seg(P[24], P[1]) ||
            o.code(kBody).seg(P[2], P[13]) ||
            o.seg(P[6], P[9]) ||
-           o.seg(P[25], P[26]) ||
+           o.intended(Intended::free_ends, kSocketBottomLine).seg(P[25], P[26]) ||
            o.seg(P[15], P[22]) ||
            o.seg(P[17], P[20]);
 }
@@ -196,11 +196,12 @@ int uncovered(Covered covered, Draw draw)
 
 // The visible stretches of segment a-b.
 template <class Covered>
-int seg_uncovered(Out& o, tagRPT a, tagRPT b, Covered covered)
+int seg_uncovered(Out& o, tagRPT a, tagRPT b, Covered covered, const char* free = nullptr)
 {
     auto at = [&](double t) { return t >= 1.0 ? b : a + t * (b - a); };
-    return uncovered([&](double t) { return covered(at(t)); },
-                     [&](double t0, double t1) { return dist(at(t0), at(t1)) < 1e-6 ? 0 : o.seg(at(t0), at(t1)); });
+    return uncovered([&](double t) { return covered(at(t)); }, [&](double t0, double t1) {
+        return dist(at(t0), at(t1)) < 1e-6 ? 0 : o.intended(Intended::free_ends, free).seg(at(t0), at(t1));
+    });
 }
 
 // The visible stretches of ellipse e (rotation in degrees) from parameter
@@ -296,9 +297,9 @@ int run_and_branch(BZI_WRT_PRM* w, const B* b, const Branch& u, bool front)
 
     Out o(w);
     // The run, cut under the branch when that comes in front.
-    auto run = [&](int from, int to) {
-        return front ? seg_uncovered(o, P[from], P[to], [&](tagRPT p) { return under_branch(u, p); })
-                     : o.seg(P[from], P[to]);
+    auto run = [&](int from, int to, const char* free = nullptr) {
+        return front ? seg_uncovered(o, P[from], P[to], [&](tagRPT p) { return under_branch(u, p); }, free)
+                     : o.intended(Intended::free_ends, free).seg(P[from], P[to]);
     };
     for (int n = 1; n <= 12; ++n) {
         o.code(n == 7 ? kEnd2 : kBody);
@@ -308,7 +309,7 @@ int run_and_branch(BZI_WRT_PRM* w, const B* b, const Branch& u, bool front)
     o.code(kEnd1);
     if (run(24, 1)) return 1;
     o.code(kBody);
-    if (run(2, 13) || run(6, 9) || run(25, 26)) return 1;
+    if (run(2, 13) || run(6, 9) || run(25, 26, kSocketBottomLine)) return 1;
 
     // The branch, cut under the run when that stands in front.
     auto hidden = [&](tagRPT p) { return !front && under_run(P, p); };

@@ -154,7 +154,10 @@ int v6_small(BZI_WRT_PRM* w, const B* b)
                o.code(kEnd2).ellipse(end) ||
                o.seg(P[9], P[10]) || o.seg(P[22], P[11]) || o.run(P, {11, 12}) || o.run(P, {13, 14}) ||
                o.run(P, {15, 16}) ||
-               o.earc(lip, P[28], P[25]) || o.earc(hub_out, P[27], P[26]) ||
+               o.earc(lip, P[28], P[25]) ||
+               // Where the neck line, extended, crosses the rim: at 150/125 and 200/125 past its end.
+               o.intended(Intended::free_ends, "hub rim ends where the neck line, extended, crosses it")
+                   .earc(hub_out, P[27], P[26]) ||
                o.code(kEnd1).earc(mouth, P[16], P[1]) ||
                o.code(kEnd2).style(2).ellipse(slant_rim(P[8].x, b->d1 * 0.5 - b->d7, k)) ||
                o.code(kBody).earc(hub_in, P[14], P[3]) || o.earc(neck, P[12], P[5]) ||

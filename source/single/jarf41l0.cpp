@@ -209,7 +209,9 @@ int v3_view3(BZI_WRT_PRM* w, const B* b)
     return hub_outline(o, P, kAlongY) ||
            o.code(kEnd1).seg(P[14], P[1]) ||
            o.code(kBody).style(2).seg(P[2], P[13]) ||
-           o.earc(ell(bend_end, -P[2].x, P[2].x * -k, 0), pt(P[2].x, bend_end.y), pt(-P[2].x, bend_end.y)) ||
+           // At 125 the rim lies a little beyond the pipe lines' ends at the hub (P3').
+           o.intended(Intended::free_ends, "far half of the bend end's rim, at the pipe's own height, past the hub's pipe lines")
+               .earc(ell(bend_end, -P[2].x, P[2].x * -k, 0), pt(P[2].x, bend_end.y), pt(-P[2].x, bend_end.y)) ||
            o.earc(rim_y(P[73]), P[20], P[21]) ||
            o.earc(ell({0, P[4].y}, P[10].x, P[10].x * k, 0), P[4], P[11]) ||
            o.earc(rim_y(P[75]), P[17], P[18]) ||
@@ -515,7 +517,9 @@ int jarf41l0_v8(BZI_WRT_PRM* w, const B* b)
             o.seg(P[2], P[3]) ||
             o.code(kEnd1).earc(end_rim(P[2], ry), P[1], P[2]))
             return 1;
-        return huge ? 0 : o.code(kBody).arc({P[5].x, 0}, std::abs(P[5].y), P[4], P[5]);
+        // Up to 125 the bend's side points lie inside the socket circles, and so do the arc's ends.
+        return huge ? 0 : o.code(kBody).intended(Intended::free_ends, "bend end's arc through the bend's side points, inside the socket")
+                              .arc({P[5].x, 0}, std::abs(P[5].y), P[4], P[5]);
     }
     if (small && o.code(kEnd2).arc({0, 0}, r1, P[5], P[4])) return 1;
     if (o.code(kEnd2).arc({0, 0}, r2, P[3], P[0]) ||

@@ -80,7 +80,8 @@ int jarf91w0_v1(BZI_WRT_PRM* w, const B* b)
            o.arc(P[28], d1, P[20], P[21]) || o.seg(P[21], P[22]) ||
            o.code(kEnd1).seg(P[22], P[1]) ||
            o.code(kBody).seg(P[2], P[21]) || o.seg(P[3], P[20]) || o.seg(P[4], P[19]) ||
-           o.seg(P[5], P[18]) || o.seg(P[6], P[17]) || o.seg(P[23], P[24]) || o.seg(P[10], P[13]);
+           o.seg(P[5], P[18]) || o.seg(P[6], P[17]) ||
+           o.intended(Intended::free_ends, kSocketBottomLine).seg(P[23], P[24]) || o.seg(P[10], P[13]);
 }
 
 // Views 2 and 5: looking up the plain leg, its pipe end a circle at the
@@ -109,7 +110,8 @@ int jarf91w0_v2(BZI_WRT_PRM* w, const B* b)
         o.code(kBody).run(P, {9, 10, 11, 12, 13, 14, 15, 16}) ||
         o.code(kEnd1).arc(P[0], h, P[1], P[16]) ||
         (front && o.arc(P[0], h, P[16], P[1])) ||
-        o.code(kBody).seg(P[2], P[15]) || o.seg(P[3], P[14]) || o.seg(P[7], P[10]) || o.seg(P[17], P[18]))
+        o.code(kBody).seg(P[2], P[15]) || o.seg(P[3], P[14]) || o.seg(P[7], P[10]) ||
+        o.intended(Intended::free_ends, kSocketBottomLine).seg(P[17], P[18]))
         return 1;
     for (int n : {19, 20}) {
         const double cx = P[n].x - a;
