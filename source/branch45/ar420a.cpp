@@ -41,10 +41,10 @@ int ar420a(BZI_WRT_PRM* w, const B* b)
            o.code(kBody).seg(P[6], P[9]) ||
            o.seg(P[2], P[13]) ||
            o.seg(P[15], P[26]) ||
-           o.seg(P[6], P[9]) ||
+           o.intended(Intended::repeated, "the run socket's outer-step line, listed twice").seg(P[6], P[9]) ||
            o.seg(P[19], P[22]) ||
-           o.seg(P[29], P[30]) ||
-           o.seg(P[31], P[32]);
+           o.intended(Intended::free_ends, kSocketBottomLine).seg(P[29], P[30]) ||
+           o.intended(Intended::free_ends, kSocketBottomLine).seg(P[31], P[32]);
 }
 
 namespace {
@@ -195,18 +195,30 @@ int points34(const B* b)
 struct Link {
     int8_t a, b;
 };
-int links(Out& o, const View34& v, const Link* l, int n)
+// A link listed a second time in its block is declared repeated; 'free' declares every link of
+// the block as drawn with free ends (the pipe marks, the pipe-entry line's outer pieces).
+int links(Out& o, const View34& v, const Link* l, int n, const char* free = nullptr)
 {
     for (int i = 0; i < n; ++i) {
         const int c = l[i].a == 7 && l[i].b == 8 ? kEnd2 : l[i].a == 1 && l[i].b == kE1 ? kEnd1 : kBody;
-        if (o.code(c).seg(v.at(l[i].a), v.at(l[i].b))) return 1;
+        bool again = false;
+        for (int j = 0; j < i; ++j) again = again || (l[j].a == l[i].a && l[j].b == l[i].b);
+        const bool entry = (l[i].a == 44 && l[i].b == 46) || (l[i].a == 45 && l[i].b == 47);
+        const bool mark = l[i].a == 31 && l[i].b == 32;
+        if (o.code(c)
+                .intended(Intended::repeated, again ? "run socket line listed again after the end-1 line" : nullptr)
+                .intended(Intended::free_ends, entry  ? "pipe-entry line out to the branch's outer width"
+                                               : mark ? kSocketBottomLine
+                                                      : free)
+                .seg(v.at(l[i].a), v.at(l[i].b)))
+            return 1;
     }
     return 0;
 }
 template <std::size_t N>
-int links(Out& o, const View34& v, const Link (&l)[N])
+int links(Out& o, const View34& v, const Link (&l)[N], const char* free = nullptr)
 {
-    return links(o, v, l, static_cast<int>(N));
+    return links(o, v, l, static_cast<int>(N), free);
 }
 
 // View 3. The branch socket comes towards the viewer over the run: its rims
@@ -310,17 +322,18 @@ int view3(BZI_WRT_PRM* w, const B* b)
     const double pipe = 0.5 * b->d12, inner = 0.5 * b->d11 - b->d18;
     Out o(w, kKeepStyle);
     return (g.chain && links(o, v, kChain)) ||
-           (g.marks && links(o, v, kMarks)) ||
+           (g.marks && links(o, v, kMarks, kSocketBottomLine)) ||
            links(o, v, g.first, g.n_first) ||
            links(o, v, kBranch) ||
            links(o, v, g.second, g.n_second) ||
            o.code(kBody).earc(ell({0, x0y}, pipe, k * pipe, 0), P[11], P[24]) ||
-           o.earc(flat_rim(k * (b->d15 - b->d13), pipe), P[12], P[23]) ||
+           o.intended(Intended::free_ends, "branch pipe end's rim between the socket profile's pipe-end points")
+               .earc(flat_rim(k * (b->d15 - b->d13), pipe), P[12], P[23]) ||
            o.earc(v.ea, P[14], P[21]) ||
            o.earc(v.ec, P[29], P[30]) ||
            o.earc(v.eb, P[16], P[19]) ||
            o.earc(v.ed, P[33], P[34]) ||
-           o.earc(v.ea, P[14], P[21]) ||
+           o.intended(Intended::repeated, "middle step's rim Ea, listed twice").earc(v.ea, P[14], P[21]) ||
            o.code(kEnd3).ellipse(flat_rim(k * b->d15, inner)) ||
            o.ellipse(v.ee);
 }
@@ -408,13 +421,13 @@ void root_rim(V6& v, const tagRPT* Z, const B* b)
     v.low = c + (Z[81] - Z[90]);
 }
 
-int line_across(Out& o, const Cover& c, bool trim, tagRPT a, tagRPT b)
+int line_across(Out& o, const Cover& c, bool trim, tagRPT a, tagRPT b, const char* free = nullptr)
 {
-    return trim ? seg_outside(o, c, a, b) : o.seg(a, b);
+    return trim ? seg_outside(o, c, a, b, free) : o.intended(Intended::free_ends, free).seg(a, b);
 }
-int arc_on(Out& o, const Cover& c, bool trim, const tagRELL& e, tagRPT s, tagRPT t)
+int arc_on(Out& o, const Cover& c, bool trim, const tagRELL& e, tagRPT s, tagRPT t, const char* free = nullptr)
 {
-    return trim ? earc_outside(o, c, e, s, t) : o.earc(e, s, t);
+    return trim ? earc_outside(o, c, e, s, t, free) : o.intended(Intended::free_ends, free).earc(e, s, t);
 }
 
 // The run: end 1, the chain up the left side, the socket end face, down the
@@ -432,7 +445,7 @@ int run6(Out& o, const Cover& c, bool trim, const V6& v)
     }
     o.style(2).code(kBody);
     return line_across(o, c, trim, R[5], R[8]) || line_across(o, c, trim, R[1], R[12]) ||
-           line_across(o, c, trim, v.mark[0], v.mark[1]);
+           line_across(o, c, trim, v.mark[0], v.mark[1], kSocketBottomLine);
 }
 
 }  // namespace

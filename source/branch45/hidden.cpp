@@ -94,7 +94,7 @@ bool covers(const Cover& c, tagRPT q)
     return in;
 }
 
-int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b)
+int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b, const char* free)
 {
     double t[kMaxCuts];
     int n = 0;
@@ -128,11 +128,11 @@ int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b)
     std::sort(t + 1, t + n - 1);
     auto at = [&](double s) { return s <= 0 ? a : s >= 1 ? b : a + s * d; };
     return runs(c, t, n, at, [&](double s0, double s1) {
-        return dist(at(s0), at(s1)) < 1e-5 ? 0 : o.seg(at(s0), at(s1));
+        return dist(at(s0), at(s1)) < 1e-5 ? 0 : o.intended(Intended::free_ends, free).seg(at(s0), at(s1));
     });
 }
 
-int earc_outside(Out& o, const Cover& c, const tagRELL& e, tagRPT s, tagRPT t)
+int earc_outside(Out& o, const Cover& c, const tagRELL& e, tagRPT s, tagRPT t, const char* free)
 {
     const Frame f(e);
     const double t0 = f.param(s);
@@ -160,6 +160,7 @@ int earc_outside(Out& o, const Cover& c, const tagRELL& e, tagRPT s, tagRPT t)
     auto at = [&](double a) { return a <= t0 ? s : a >= t1 ? t : f.at(a); };
     // A sliver left where the arc only grazes the cover is no piece.
     return runs(c, cut, n, at, [&](double a0, double a1) {
-        return a1 - a0 < kPi && dist(at(a0), at(a1)) < 1e-5 ? 0 : o.earc(e, at(a0), at(a1));
+        return a1 - a0 < kPi && dist(at(a0), at(a1)) < 1e-5 ? 0
+                                                           : o.intended(Intended::free_ends, free).earc(e, at(a0), at(a1));
     });
 }

@@ -42,8 +42,9 @@ struct Cover {
 bool covers(const Cover& c, tagRPT q);
 
 // Segment a-b, written where it is not covered. 0, or 1 when a write failed.
-int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b);
+// Each piece written is declared drawn with free ends when 'free' names why.
+int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b, const char* free = nullptr);
 
 // Elliptic arc of e from s to t, counter-clockwise, written where it is not
 // covered; visible pieces keep s and t as their outer ends.
-int earc_outside(Out& o, const Cover& c, const tagRELL& e, tagRPT s, tagRPT t);
+int earc_outside(Out& o, const Cover& c, const tagRELL& e, tagRPT s, tagRPT t, const char* free = nullptr);
