@@ -57,7 +57,8 @@ int ar400a(BZI_WRT_PRM* w, const B* b)
     for (int n = 7; n <= 21; ++n)
         if (o.code(n == 14 ? kEnd3 : kBody).seg(P[n], P[n + 1])) return 1;
     return o.seg(P[2], P[1]) || o.code(kEnd2).seg(P[2], P[7]) || o.code(kEnd1).seg(P[22], P[1]) ||
-           o.code(kBody).seg(P[9], P[20]) || o.seg(P[13], P[16]) || o.seg(P[31], P[32]);
+           o.code(kBody).seg(P[9], P[20]) || o.seg(P[13], P[16]) ||
+           o.intended(Intended::free_ends, kSocketBottomLine).seg(P[31], P[32]);
 }
 
 // View 2: looking into end 1 along the run, the run a circle and the branch
@@ -85,7 +86,10 @@ int ar400a_v2(BZI_WRT_PRM* w, const B* b)
            o.code(kEnd3).earc({k * b->d15, 0}, 0.5 * k * b->d11, 0.5 * b->d11, 0, P[7], P[6]) ||
            o.code(kBody).run(P, {7, 8, 9, 10, 11}) || o.seg(P[11], P[14]) ||
            o.code(kEnd1).arc(P[0], 0.5 * b->d2, P[13], P[14]) ||
-           o.code(kBody).seg(P[1], P[13]) || o.seg(P[12], P[14]) ||
+           // The pipe line's crossings with the run pipe and the run's outside coincide on a plain
+           // run; the two pieces between them are written all the same.
+           o.code(kBody).intended(Intended::zero_length, "pipe line between its two run crossings, which coincide").seg(P[1], P[13]) ||
+           o.intended(Intended::zero_length, "pipe line between its two run crossings, which coincide").seg(P[12], P[14]) ||
            rim(o, P[2].x, pipe_a, pipe_r) || rim(o, P[3].x, mid_a, mid_r) || rim(o, P[4].x, mid_a, mid_r) ||
            rim(o, P[5].x, 0.5 * k * b->d11, 0.5 * b->d11) ||
            rim(o, P[2].x - 0.125 * k * b->d13, pipe_a, pipe_r) ||
@@ -132,9 +136,10 @@ int ar400a_v3(BZI_WRT_PRM* w, const B* b)
            o.code(kBody).seg(P[16], P[17]) || o.seg(P[18], P[19]) ||
            o.seg(P[14], X3) || o.seg(P[21], P[28]) || o.seg(P[11], X2) || o.seg(P[24], P[26]) ||
            o.earc({0, x0y}, 0.5 * b->d12, std::sqrt(2.0) * 0.5 * b->d12, 0, P[11], P[24]) ||
-           o.earc({0, k * (b->d15 - b->d13)}, 0.5 * b->d12, k * 0.5 * b->d12, 0, P[12], P[23]) ||
+           o.intended(Intended::free_ends, "branch pipe end's rim between the socket profile's pipe-end points")
+               .earc({0, k * (b->d15 - b->d13)}, 0.5 * b->d12, k * 0.5 * b->d12, 0, P[12], P[23]) ||
            o.earc(Ea, P[14], P[21]) || o.earc(Ec, X4, P[30]) || o.earc(Eb, P[16], P[19]) ||
-           o.earc(Ed, X5, P[34]) || o.earc(Ea, P[14], P[21]) ||
+           o.earc(Ed, X5, P[34]) || o.intended(Intended::repeated, "middle step's rim Ea, listed twice").earc(Ea, P[14], P[21]) ||
            o.code(kEnd3).ellipse(rim(b->d15, 0.5 * b->d11 - b->d18)) ||
            o.ellipse(rim(b->d15, 0.5 * b->d11));
 }
@@ -190,11 +195,13 @@ void rim_cuts(tagRPT* P, const Turned& t)
 
 // The socket's two silhouettes, each split at the rims its size group runs it
 // into: pipe lines (from the starts 'up' and 'low'), middle lines, outer lines.
-int socket_sides(Out& o, const tagRPT* P, const Turned& t, tagRPT up, tagRPT low)
+// 'free' declares the pipe lines' starts free (view 6 starts them at the run's surface height).
+int socket_sides(Out& o, const tagRPT* P, const Turned& t, tagRPT up, tagRPT low, const char* free = nullptr)
 {
     const tagRPT* Z = t.Z;
-    return (t.pipe_cut ? o.seg(up, P[52]) : o.seg(up, Z[71]) || o.seg(Z[71], P[52])) ||
-           (t.pipe_cut ? o.seg(low, P[53]) : o.seg(low, Z[80]) || o.seg(Z[80], P[53])) ||
+    auto from = [&](tagRPT a, tagRPT z) { return o.intended(Intended::free_ends, free).seg(a, z); };
+    return (t.pipe_cut ? from(up, P[52]) : from(up, Z[71]) || o.seg(Z[71], P[52])) ||
+           (t.pipe_cut ? from(low, P[53]) : from(low, Z[80]) || o.seg(Z[80], P[53])) ||
            (t.mid_cut ? o.seg(Z[72], P[50]) : o.seg(Z[72], Z[73]) || o.seg(Z[73], P[50])) ||
            (t.mid_cut ? o.seg(Z[79], P[51]) : o.seg(Z[79], Z[78]) || o.seg(Z[78], P[51])) ||
            o.seg(Z[74], Z[75]) || o.seg(Z[76], Z[77]);
@@ -203,9 +210,13 @@ int socket_sides(Out& o, const tagRPT* P, const Turned& t, tagRPT up, tagRPT low
 // The three rims inside the socket (middle step end, pipe end, pipe entry),
 // drawn thin, each from 'first' to its point on the other side; view 7 and 10
 // pass their own ends.
+// Where a size group runs a socket line straight past a rim's end point, that rim's ends are free.
 int inner_rims(Out& o, const Turned& t, tagRPT m1a, tagRPT m1b, tagRPT p1a, tagRPT p1b, tagRPT p0a, tagRPT p0b)
 {
-    return o.style(2).earc(t.em1, m1a, m1b) || o.earc(t.ep1, p1a, p1b) || o.earc(t.ep0, p0a, p0b);
+    constexpr const char* why = "rim inside the socket, between the profile's points on its two sides";
+    return o.style(2).intended(Intended::free_ends, why).earc(t.em1, m1a, m1b) ||
+           o.intended(Intended::free_ends, why).earc(t.ep1, p1a, p1b) ||
+           o.intended(Intended::free_ends, why).earc(t.ep0, p0a, p0b);
 }
 
 // Highest point where the run's right line P2-P5 meets one of the socket's
@@ -289,7 +300,7 @@ int ar400a_v6(BZI_WRT_PRM* w, const B* b)
         if (!meets_rim) P[3] = upper_cut(P, t, P[10], P[4]);
         return o.code(kEnd2).seg(P[1], P[2]) || o.code(kEnd1).seg(P[0], P[5]) ||
                o.code(kBody).seg(P[0], P[1]) || o.seg(P[2], P[3]) || o.seg(P[4], P[5]) ||
-               socket_sides(o, P, t, P[10], P[23]) ||
+               socket_sides(o, P, t, P[10], P[23], "branch pipe line from the run's surface height, behind the socket") ||
                o.code(kEnd3).ellipse(t.ee) ||
                o.code(kBody).earc(t.eo, Z[74], Z[77]) || o.earc(t.em0, Z[72], Z[79]) ||
                inner_rims(o, t, Z[73], Z[78], Z[71], Z[80], Z[70], Z[81]) ||
@@ -399,7 +410,7 @@ int ar400a_v12(BZI_WRT_PRM* w, const B* b)
     o.style(1);
     if (view_of(w) == 12) {
         if (o.code(kBody).seg(P[0], P[2]) || o.seg(P[1], P[3]) || o.seg(P[5], P[16]) ||
-            o.seg(P[18], P[19]) || o.seg(P[9], P[12]))
+            o.intended(Intended::free_ends, kSocketBottomLine).seg(P[18], P[19]) || o.seg(P[9], P[12]))
             return 1;
         for (int n = 4; n <= 16; ++n)
             if (o.code(n == 10 ? kEnd3 : kBody).seg(P[n], P[n + 1])) return 1;

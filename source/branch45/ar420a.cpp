@@ -125,7 +125,8 @@ int v2_end1(BZI_WRT_PRM* w, const B* b)
            o.seg(flip_y(x2), P[10]) ||
            o.seg(flip_y(x4), flip_y(x1)) ||
            o.code(kEnd2).circle({0, 0}, ra) ||
-           o.code(kBody).earc(branch_rim(xc, pipe_r), pt(xc, pipe_r), pt(xc, -pipe_r)) ||
+           o.code(kBody).intended(Intended::free_ends, "branch pipe end's rim inside the socket")
+               .earc(branch_rim(xc, pipe_r), pt(xc, pipe_r), pt(xc, -pipe_r)) ||
            o.earc(e2, x5, flip_y(x5)) ||
            o.earc(e4, x3, flip_y(x3)) ||
            near_half(o, P[3].x, mid_r) ||
