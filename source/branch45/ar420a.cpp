@@ -451,6 +451,10 @@ int run6(Out& o, const Cover& c, bool trim, const V6& v)
 
 }  // namespace
 
+// The rims inside the branch socket run between the profile's points on its two sides; where a
+// socket line runs past such a point to the next rim, the rim's end there is free.
+constexpr const char* kInnerRim = "rim inside the socket, between the profile's points on its two sides";
+
 int ar420a_v6(BZI_WRT_PRM* w, const B* b)
 {
     tagRPT* P = data;
@@ -510,9 +514,9 @@ int ar420a_v6(BZI_WRT_PRM* w, const B* b)
                o.code(kBody).earc(v.e.o, Z[74], Z[77]) ||
                o.earc(v.e.m0, Z[72], Z[79]) ||
                o.earc(v.root, v.up, v.low) ||
-               o.style(2).earc(v.e.m1, Z[73], Z[78]) ||
-               o.earc(v.e.p1, Z[71], Z[80]) ||
-               o.earc(v.e.p0, Z[70], Z[81]) ||
+               o.style(2).intended(Intended::free_ends, kInnerRim).earc(v.e.m1, Z[73], Z[78]) ||
+               o.intended(Intended::free_ends, kInnerRim).earc(v.e.p1, Z[71], Z[80]) ||
+               o.intended(Intended::free_ends, kInnerRim).earc(v.e.p0, Z[70], Z[81]) ||
                o.code(kEnd3).ellipse(axis_rim(Z[95], 0.5 * b->d11 - b->d18, kRot6));
     // View 7: the branch's pipe lines run from the run's axis, behind the run,
     // and show from where they pass its right side line; its end face from

@@ -73,7 +73,10 @@ int view8(BZI_WRT_PRM* w, const B* b)
                 : o.code(kBody).seg(turned(P[1]), turned(P[13])) || seg(0, 12))
         return 1;
     const double r2 = 0.5 * b->d2, r1 = 0.5 * b->d1;
-    return seg(2, 4) || seg(3, 5) || seg(18, 9) || seg(20, 13) || seg(19, 8) || seg(21, 12) ||
+    // P20, P21 lie on the middle step's rim where its far half, not drawn, crosses the hub line.
+    constexpr const char* hub = "hub line from the hidden half of the middle step's rim";
+    return seg(2, 4) || seg(3, 5) || seg(18, 9) || (o.intended(Intended::free_ends, hub), seg(20, 13)) || seg(19, 8) ||
+           (o.intended(Intended::free_ends, hub), seg(21, 12)) ||
            o.code(kEnd3).circle({0, 0}, 0.5 * b->d11) ||
            o.circle({0, 0}, 0.5 * b->d11 - b->d18) ||
            o.code(kEnd2).ellipse(run_ring(b->d5, r1)) ||
@@ -82,7 +85,8 @@ int view8(BZI_WRT_PRM* w, const B* b)
            o.earc(run_ring(b->d5 - b->d4, mid), turned(P[9]), turned(P[8])) ||
            o.earc(run_ring(b->d5 - b->d3, r2), turned(P[12]), turned(P[13])) ||
            o.earc(run_ring(b->d5 - 0.8 * b->d4, mid), turned(P[22]), turned(P[23])) ||
-           o.earc(run_ring(b->d5 - 0.875 * b->d3, r2), turned(P[24]), turned(P[25])) ||
+           o.intended(Intended::free_ends, "pipe end's rim between its crossings with the middle step's hidden rim")
+               .earc(run_ring(b->d5 - 0.875 * b->d3, r2), turned(P[24]), turned(P[25])) ||
            o.code(kEnd1).earc(run_ring(-b->d10, r2), turned(P[0]), turned(P[1]));
 }
 
@@ -164,6 +168,13 @@ struct V10 {
     bool pipe_whole, mid_whole;  // branch 50/125: the pipe lines run on to Em0; 100/125: the middle step to Eo
 };
 
+// A step's rim seen through the wall, between the profile's points on its two sides; where the
+// socket's lines run past those points to the next rim, its ends are free.
+int rim_through(Out& o, const tagRELL& e, tagRPT s, tagRPT t)
+{
+    return o.intended(Intended::free_ends, "step's rim through the wall, between the profile's points").earc(e, s, t);
+}
+
 }  // namespace
 
 int ar420h_v10(BZI_WRT_PRM* w, const B* b)
@@ -225,14 +236,11 @@ int ar420h_v10(BZI_WRT_PRM* w, const B* b)
            o.code(kEnd3).ellipse(v.e.e) ||
            o.code(kBody).earc(v.e.o, Z[74], Z[77]) ||
            o.earc(v.e.m0, Z[72], Z[79]) ||
-           o.style(2).earc(v.e.m1, Z[73], Z[78]) ||
-           o.earc(v.e.p1, Z[71], Z[80]) ||
-           o.earc(v.e.p0, Z[70], Z[81]) ||
-           o.earc(v.r.o, P[6], P[9]) ||
-           o.earc(v.r.m1, P[5], P[10]) ||
-           o.earc(v.r.m0, P[4], P[11]) ||
-           o.earc(v.r.p1, P[3], P[12]) ||
-           o.earc(v.r.p0, P[2], P[13]) ||
+           rim_through(o.style(2), v.e.m1, Z[73], Z[78]) || rim_through(o, v.e.p1, Z[71], Z[80]) ||
+           rim_through(o, v.e.p0, Z[70], Z[81]) ||
+           rim_through(o, v.r.o, P[6], P[9]) || rim_through(o, v.r.m1, P[5], P[10]) ||
+           rim_through(o, v.r.m0, P[4], P[11]) || rim_through(o, v.r.p1, P[3], P[12]) ||
+           rim_through(o, v.r.p0, P[2], P[13]) ||
            o.code(kEnd2).ellipse(flat_rim(k * b->d5, r1 - b->d8)) ||
            o.code(kEnd3).ellipse(axis_rim(Z[95], 0.5 * b->d11 - b->d18, kRot10));
 }
@@ -325,7 +333,8 @@ int view13(BZI_WRT_PRM* w, const B* b)
            o.earc(r.m1, P[30], P[31]) ||
            o.earc(r.m0, P[4], P[11]) ||
            o.earc(r.p1, P[32], P[33]) ||
-           o.earc(r.p0, P[2], P[13]) ||
+           o.intended(Intended::free_ends, "pipe entry's rim between the profile's pipe points, above the cut run lines")
+               .earc(r.p0, P[2], P[13]) ||
            o.code(kEnd1).earc(flat_rim(-k * b->d10, 0.5 * b->d2), P[0], P[1]);
 }
 
@@ -369,7 +378,8 @@ int view12(BZI_WRT_PRM* w, const B* b)
     o.code(kBody);
     for (int n = 14; n < 27; ++n)
         if (o.code(n == 20 ? kEnd3 : kBody).seg(P[n], P[n + 1])) return 1;
-    return o.seg(P[15], P[26]) || o.seg(P[19], P[22]) || o.seg(flip_x(mark), mark) ||
+    return o.seg(P[15], P[26]) || o.seg(P[19], P[22]) ||
+           o.intended(Intended::free_ends, kSocketBottomLine).seg(flip_x(mark), mark) ||
            o.earc(root, P[14], P[27]);
 }
 

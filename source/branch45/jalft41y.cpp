@@ -26,6 +26,10 @@ constexpr double kThreeQuarters = 4.712388980384685;  // radians
 
 int view_of(const BZI_WRT_PRM* w) { return w->head->view_no; }
 
+// The branch end's bore rim: where the table gives the branch end no wall (d18 = 0: 250/150 to
+// 350/150) it falls on the outer rim and is drawn there again.
+constexpr const char* kNoWall = "branch bore rim on the outer rim: the table gives this branch end no wall";
+
 // The branch's run-time axonometric factors: a point (X, Y) of the branch's own
 // frame (X along its axis) lands at (r·X·u − Y·v, r·X·v + Y·u).
 struct Axo {
@@ -83,7 +87,7 @@ int jalft41y_v2(BZI_WRT_PRM* w, const B* b)
                o.style(2).circle({0, 0}, 0.5 * b->d2 - b->d7);
     const double bore = 0.5 * b->d11 - b->d18;
     return o.code(kEnd3).ellipse({cx, 0}, a, r, 0) || o.code(kEnd2).circle({0, 0}, 0.5 * b->d2) ||
-           o.style(2).code(kEnd3).ellipse({cx, 0}, bore / kRoot2, bore, 0) ||
+           o.style(2).code(kEnd3).intended(Intended::repeated, kNoWall).ellipse({cx, 0}, bore / kRoot2, bore, 0) ||
            o.code(kEnd2).circle({0, 0}, 0.5 * b->d2 - b->d1);
 }
 
@@ -102,7 +106,8 @@ int jalft41y_v3(BZI_WRT_PRM* w, const B* b)
     if (b->d11 != b->d2 && (o.code(kBody).seg(-r11, r2, -r11, top) || o.seg(r11, r2, r11, top))) return 1;
     const double bore = r11 - b->d18;
     return o.style(2).code(kBody).earc({0, r2}, r11, r11 / kRoot2, 0, {-r11, r2}, {r11, r2}) ||
-           o.code(kEnd3).ellipse({0, top}, r11, r11 / kRoot2, 0) || o.ellipse({0, top}, bore, bore / kRoot2, 0);
+           o.code(kEnd3).ellipse({0, top}, r11, r11 / kRoot2, 0) ||
+           o.intended(Intended::repeated, kNoWall).ellipse({0, top}, bore, bore / kRoot2, 0);
 }
 
 // Views 6 and 7: axonometric, the run upright and the branch turned 54.7
@@ -136,10 +141,13 @@ int jalft41y_v6(BZI_WRT_PRM* w, const B* b)
         P[6] = cross(level(0.5 * b->d2 + 0.5 * 1.414213562 * b->d11), line(P[6], P[7]), P[6]);
         P[9] = cross(level(0.5 * b->d2 - 0.5 * 1.414213562 * b->d11), line(P[8], P[9]), P[9]);
         const double bore = 0.5 * b->d11 - b->d18;
+        constexpr const char* side = "branch side line from the run's surface height, behind the end rim";
         return o.code(kBody).seg(P[0], P[1]) || o.code(kEnd2).seg(P[1], P[2]) ||
-               o.code(kBody).seg(P[2], P[3]) || o.seg(P[4], P[5]) || o.seg(P[6], P[7]) || o.seg(P[8], P[9]) ||
+               o.code(kBody).seg(P[2], P[3]) || o.seg(P[4], P[5]) ||
+               o.intended(Intended::free_ends, side).seg(P[6], P[7]) ||
+               o.intended(Intended::free_ends, side).seg(P[8], P[9]) ||
                o.code(kEnd1).seg(P[0], P[5]) || o.code(kEnd3).ellipse(ee) ||
-               o.style(2).ellipse(P[10], 0.5 * bore, bore, kTilt6);
+               o.style(2).intended(Intended::repeated, kNoWall).ellipse(P[10], 0.5 * bore, bore, kTilt6);
     }
     return o.code(kBody).seg(P[0], P[1]) || o.code(kEnd2).seg(P[1], P[2]) || o.code(kBody).seg(P[2], P[5]) ||
            (!rim_over_run && o.seg(P[3], P[7])) || o.seg(P[8], P[4]) || o.code(kEnd1).seg(P[0], P[5]) ||
@@ -168,7 +176,8 @@ int jalft41y_v8(BZI_WRT_PRM* w, const B* b)
         return o.code(kEnd1).earc({P[0].x, 0}, a, r, 0, P[0], P[1]) ||
                o.code(kEnd2).ellipse({P[3].x, 0}, a, r, 0) ||
                o.style(2).ellipse({P[3].x, 0}, bore / kRoot2, bore, 0) ||
-               o.code(kEnd3).circle({0, 0}, 0.5 * b->d11) || o.circle({0, 0}, 0.5 * b->d11 - b->d18);
+               o.code(kEnd3).circle({0, 0}, 0.5 * b->d11) ||
+               o.intended(Intended::repeated, kNoWall).circle({0, 0}, 0.5 * b->d11 - b->d18);
     }
     const double bore = 0.5 * b->d2 - b->d7;
     return o.code(kEnd2).earc({P[3].x, 0}, a, r, 0, P[3], P[2]) || o.code(kEnd1).ellipse({P[1].x, 0}, a, r, 0) ||
@@ -224,7 +233,7 @@ int jalft41y_v10(BZI_WRT_PRM* w, const B* b)
     const double bore = 0.5 * b->d2 - b->d1, bore3 = 0.5 * b->d11 - b->d18;
     return o.code(kEnd1).earc(e1, P[0], end1_to) || o.code(kEnd2).ellipse({0, P[1].y}, a, rb, 0) ||
            o.code(kEnd3).ellipse(ee) || o.style(2).code(kEnd2).ellipse({0, P[1].y}, bore, bore / kRoot2, 0) ||
-           o.code(kEnd3).ellipse(P[8], 0.5 * bore3, bore3, kTilt10);
+           o.code(kEnd3).intended(Intended::repeated, kNoWall).ellipse(P[8], 0.5 * bore3, bore3, kTilt10);
 }
 
 // Views 12 and 13: the branch upright in the drawing at full length, the run
