@@ -17,10 +17,8 @@ TEST(Arfdraw, PlugSideViewAsJson)
     EXPECT_EQ(j["status"], 0);
     EXPECT_EQ(j["host_calls"], (nlohmann::json{"com_1st", "com_2nd"}));
     EXPECT_EQ(j["part"]["part_code"], "JARFT01PLG");
-    ASSERT_EQ(j["elements"].size(), 9u);
-    EXPECT_EQ(j["elements"][0]["geo"], (nlohmann::json{-30.25, -105.0, -30.25, 0.0}));
+    ASSERT_EQ(j["elements"].size(), 9u);  // each one pinned by the golden file
     EXPECT_EQ(j["elements"][7]["code"], 1520);
-    EXPECT_EQ(j["elements"][8]["style"], 2);
     EXPECT_EQ(j["com_1st"]["pairs"][0], (nlohmann::json{50, 60}));
     EXPECT_EQ(j["com_1st"]["value_fields"][0], 60.5);
     EXPECT_EQ(j["com_1st"]["process_list"].size(), 18u);

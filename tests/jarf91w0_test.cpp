@@ -11,6 +11,7 @@
 #include "curves.h"
 #include "elemout.h"
 #include "entry_cases.h"
+#include "findings.h"
 
 namespace {
 
@@ -53,18 +54,9 @@ TEST(Jarf91w0, EveryRecordAndViewDrawsItsWholeList)
     for (Rec r : kRecords)
         for (int view : kViews) {
             SCOPED_TRACE(trace(r, view));
-            arftool::Drawing dr;
-            dr.status = draw(jarft91w00, r, view);
-            ASSERT_EQ(dr.status, 0);
-            dr.host = arfhost::record();
+            ASSERT_EQ(draw(jarft91w00, r, view), 0);
             EXPECT_EQ(int(elements().size()), kCount[view]);
-            // Only the socket bottom mark, standing free inside the socket's middle step, may dangle.
-            const double mark_y = 0.4 * d(last_record("jarft91w00"), 12);
-            for (const arftool::Finding& f : arftool::check_drawing(dr)) {
-                const auto& g = elements()[f.element - 1].geo;
-                const bool mark = f.kind == "dangling" && near(g[1], mark_y) && near(g[3], -mark_y);
-                EXPECT_TRUE(mark) << "element " << f.element << ": " << f.kind << " " << f.detail;
-            }
+            EXPECT_EQ(undeclared(), "");  // only the socket-bottom mark stands free, declared so
 
             const std::vector<Element> own = elements();
             HEADTBL head{};
@@ -100,21 +92,6 @@ TEST(Jarf91w0, SideViewEndsAndMitrePiece)
         // Distance between the parallel lines x - y = c.
         EXPECT_NEAR(((inner[0] - inner[1]) - (outer[0] - outer[1])) / std::sqrt(2.0), d1, 1e-6);
     }
-}
-
-// Each element write refused in turn: the call fails and nothing follows it.
-TEST(Jarf91w0, RefusedElementEndsTheDrawing)
-{
-    for (Rec r : kRecords)
-        for (int view : kViews) {
-            ASSERT_EQ(draw(jarft91w00, r, view), 0);
-            const std::vector<Element> whole = elements();
-            for (int n = 1; n <= int(whole.size()); ++n) {
-                ASSERT_EQ(draw(jarft91w00, r, view, "write:" + std::to_string(n)), 1) << trace(r, view) << ' ' << n;
-                ASSERT_EQ(int(elements().size()), n - 1);
-                for (int i = 0; i < n - 1; ++i) EXPECT_EQ(elements()[i].geo, whole[i].geo);
-            }
-        }
 }
 
 }  // namespace

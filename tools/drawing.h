@@ -39,7 +39,7 @@ struct PartOut {
 // An element (0: the view as a whole) the entry declares it drew so on purpose.
 struct Declared {
     int element;
-    int kind;  // 1 free ends, 2 repeated, 3 zero length, 4 drawn by the host
+    int kind;  // 1 free ends, 2 repeated, 3 zero length, 4 drawn by the host, 5 ends off the curve
     std::string reason;
 };
 
