@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <numbers>
-#include <random>
 
 namespace {
 
@@ -23,7 +22,6 @@ double implicit(const tagRELL& e, tagRPT p)
     const double u = (dx * std::cos(r) + dy * std::sin(r)) / e.a, v = (-dx * std::sin(r) + dy * std::cos(r)) / e.b;
     return u * u + v * v - 1.0;
 }
-tagRELL asEllipse(const tagRCIR& c) { return {c.x, c.y, c.r, c.r, 0}; }
 
 void expectAt(tagRPT p, tagRPT q, double tol = 1e-9)
 {
@@ -206,35 +204,7 @@ TEST(GeomConics, TouchCountsTwiceAndMissesLeaveThePoints)
     }
 }
 
-TEST(GeomConics, RandomPairsAgreeWithDenseSampling)
-{
-    std::mt19937 rng(20240611);
-    std::uniform_real_distribution<double> pos(-5, 5), axis(0.05, 8), angle(-180, 180), offset(-2000, 2000);
-    for (int n = 0; n < 60; ++n) {
-        const double ox = offset(rng), oy = offset(rng);
-        const tagRELL e1{ox + pos(rng), oy + pos(rng), axis(rng), axis(rng), angle(rng)};
-        const tagRELL e2{ox + pos(rng), oy + pos(rng), axis(rng), axis(rng), angle(rng)};
-        const tagRCIR c{e2.x, e2.y, e2.a};  // every third pair: a circle with the ellipse
-        const tagRELL e2c = n % 3 ? e2 : asEllipse(c);
-        tagRPT p[4];
-        int flags[4];
-        if (n % 3) GCG111(&e1, &e2, p, flags);
-        else GCG122(&c, &e1, p, flags);
-        int crossings = 0;
-        double prev = implicit(e2c, on(e1, 0));
-        for (int i = 1; i <= 100000; ++i) {
-            const double cur = implicit(e2c, on(e1, 2 * kPi * i / 100000));
-            crossings += (cur < 0) != (prev < 0);
-            prev = cur;
-        }
-        EXPECT_EQ(valid(flags), crossings) << n;
-        for (int i = 0; i < 4; ++i)
-            if (flags[i]) {
-                EXPECT_LT(std::fabs(implicit(e1, p[i])), 1e-9) << n;
-                EXPECT_LT(std::fabs(implicit(e2c, p[i])), 1e-9) << n;
-            }
-    }
-}
+// Random pairs against an independent solver: conic_compare_test.
 
 TEST(GeomCompare, ToleranceIsAbsoluteBelowOneAndRelativeAbove)
 {
