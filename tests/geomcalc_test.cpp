@@ -10,17 +10,11 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr tagRPT kUnset{-777.0, 555.0};  // what the caller left in the output
 
-// Point of the ellipse at parameter t, and its implicit function, from the definition.
+// Point of the ellipse at parameter t, from the definition.
 tagRPT on(const tagRELL& e, double t)
 {
     const double r = e.rot * kPi / 180.0, x = e.a * std::cos(t), y = e.b * std::sin(t);
     return {e.x + x * std::cos(r) - y * std::sin(r), e.y + x * std::sin(r) + y * std::cos(r)};
-}
-double implicit(const tagRELL& e, tagRPT p)
-{
-    const double r = e.rot * kPi / 180.0, dx = p.x - e.x, dy = p.y - e.y;
-    const double u = (dx * std::cos(r) + dy * std::sin(r)) / e.a, v = (-dx * std::sin(r) + dy * std::cos(r)) / e.b;
-    return u * u + v * v - 1.0;
 }
 
 void expectAt(tagRPT p, tagRPT q, double tol = 1e-9)
