@@ -1,8 +1,7 @@
 // The 45-degree branch with a run or a branch of 150 and more, drawn through
 // its entry in every view code: the element lists have their lengths, every
-// value is finite, arc ends lie on their curves and loose ends are only the
-// ones the lists leave free; a refused element ends the drawing at once. And
-// the run with a branch opening (jalfcof1), called directly.
+// value is finite, and every finding is one the outline declares (refused
+// writes: outlines_test). And the run with a branch opening (jalfcof1), called directly.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,5 +1,5 @@
 // The 45-degree branch: every record in every view code, the dispatch by size
-// class, write failures, and the trimming of the part seen behind the other.
+// class, and the trimming of the part seen behind the other. (Refused writes: outlines_test.)
 #include <gtest/gtest.h>
 
 #include <cmath>
