@@ -124,69 +124,6 @@ void expect_stops_at_each_write(Draw draw_with)
     }
 }
 
-// Views 12 and 13 of a large branch keep the upper crossing of the branch
-// sides with the end-2 rim: the rim's arcs in view 12 and the branch sides in
-// view 13 end above the rim's centre, on the sides x = ±d11/2.
-TEST(Branch45Large, BranchSidesMeetEndTwoRimAtItsUpperCrossing)
-{
-    for (const Pair& p : large_pairs()) {
-        if (!p.large_branch()) continue;
-        for (int view : {12, 13}) {
-            SCOPED_TRACE(p.name() + " view " + std::to_string(view));
-            const Shot s = draw(p, view);
-            ASSERT_EQ(s.status, 0);
-            const ArfRecordView r = last_record("jarft42s00");
-            if (d(r, 11) == d(r, 2)) continue;
-            const double half = 0.5 * d(r, 11), centre = 0.707106781 * d(r, 5);
-            int ends = 0;
-            for (const Element& e : s.els) {
-                if (view == 12 && e.code == 1521 && e.form == arfhost::Form::elliptic_arc) {
-                    const double x = e.geo[7] == -0.5 * d(r, 2) ? e.geo[5] : e.geo[7];  // the end off the run line
-                    const double y = e.geo[7] == -0.5 * d(r, 2) ? e.geo[6] : e.geo[8];
-                    EXPECT_NEAR(std::abs(x), half, 1e-9);
-                    EXPECT_GT(y, centre);
-                    ++ends;
-                }
-                if (view == 13 && e.code == 1282 && e.form == arfhost::Form::segment && e.geo[1] == d(r, 8) &&
-                    std::abs(e.geo[0]) == half) {
-                    EXPECT_NEAR(e.geo[2], e.geo[0], 1e-9);
-                    EXPECT_GT(e.geo[3], centre);
-                    EXPECT_LT(e.geo[3], d(r, 8));
-                    ++ends;
-                }
-            }
-            EXPECT_EQ(ends, 2);
-        }
-    }
-}
-
-// Views 2 and 3 see the branch's rims as half ellipses: looking down the run
-// (2) the branch runs off to the right and shows the right halves; with the
-// branch pointing at the viewer and up (3) the lower halves show. (The run's
-// own circle in view 2, centred on the origin, is cut by the branch instead.)
-TEST(Branch45Large, BranchRimsShowTheirNearHalves)
-{
-    for (const Pair& p : large_pairs())
-        for (int view : {2, 3}) {
-            SCOPED_TRACE(p.name() + " view " + std::to_string(view));
-            const Shot s = draw(p, view);
-            ASSERT_EQ(s.status, 0);
-            int halves = 0;
-            for (const Element& e : s.els) {
-                if (e.form != arfhost::Form::elliptic_arc) continue;
-                const arftool::Conic k = arftool::conic_of(e);
-                const arftool::Span sp = arftool::span_of(e);
-                const arftool::P2 m = arftool::point_at(k, 0.5 * (sp.t0 + sp.t1));
-                if (view == 2)
-                    EXPECT_GT(m.x, k.c.x) << "code " << e.code;
-                else
-                    EXPECT_LT(m.y, k.c.y) << "code " << e.code;
-                ++halves;
-            }
-            EXPECT_GT(halves, 0);
-        }
-}
-
 // jalfcof1 on a block of its own: the run from end 1 (y = -d10) up to a collar
 // of diameter d1 and length 2·d3 about y = d4, the right side open 2·t/1.414213562
 // about y = 0.5·d2 - d9.
