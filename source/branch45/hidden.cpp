@@ -1,41 +1,80 @@
 #include "hidden.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr int kMaxCuts = Cover::kMax + 2;
+constexpr double kOn = 1e-9;  // a point this close to the cover's outline counts as covered
+constexpr int kMaxCuts = 2 * Cover::kMax + 2 * Cover::kMaxArcs + 2;
 
 double cross2(tagRPT a, tagRPT b) { return a.x * b.y - a.y * b.x; }
+double dot2(tagRPT a, tagRPT b) { return a.x * b.x + a.y * b.y; }
 
-// An ellipse as a map from its parameter to the plane, and back.
-struct Frame {
-    tagRELL e;
-    double c, s;
-    explicit Frame(const tagRELL& el) : e(el)
-    {
-        const double r = el.rot * kPi / 180.0;
-        c = std::cos(r), s = std::sin(r);
+// Angle a moved by whole turns into (from, from + 2 pi].
+double after(double a, double from)
+{
+    while (a <= from) a += 2 * kPi;
+    while (a > from + 2 * kPi) a -= 2 * kPi;
+    return a;
+}
+
+// A line closer to tangent than this (the square of its half chord in the
+// unit circle) touches without entering: no crossing. Rounding alone leaves
+// about 1e-14 of a true tangent, whose "crossings" would stand microns apart.
+constexpr double kTouch = 1e-12;
+
+// Where the line p + u q crosses the unit circle: the values of u, in u[0..1]; how many.
+int unit_circle(tagRPT p, tagRPT q, double* u)
+{
+    const double A = dot2(q, q), B = dot2(p, q), C = dot2(p, p) - 1;
+    const double disc = B * B - A * C;
+    if (A < 1e-24 || disc <= kTouch * A) return 0;
+    u[0] = (-B - std::sqrt(disc)) / A;
+    u[1] = (-B + std::sqrt(disc)) / A;
+    return 2;
+}
+
+// The parameters on f where it crosses stretch st (within the stretch), into t; how many.
+// When both ellipses have one shape and turn (the stretch maps to a circle in
+// f's unit frame, as with coaxial rims seen alike) the crossings are those of
+// two circles; otherwise the host's conic routine finds them.
+int stretch_crossings(const EllFrame& f, const Cover::Stretch& st, double* t)
+{
+    const EllFrame& g = st.f;
+    // The stretch's parameter map in f's unit frame: m + G (cos, sin).
+    const tagRPT m = f.unit(centre(g.e));
+    const tagRPT o = f.unit({0, 0});
+    const tagRPT g1 = f.unit(std::fabs(g.e.a) * pt(g.c, g.s)) - o;
+    const tagRPT g2 = f.unit(std::fabs(g.e.b) * pt(-g.s, g.c)) - o;
+    const double r2 = dot2(g1, g1);
+    int n = 0;
+    // Keeps a crossing (u in f's unit frame) when it lies within the stretch,
+    // tg its parameter on the stretch.
+    auto keep = [&](tagRPT u, double tg) {
+        if (after(tg, st.ta) < st.tb) t[n++] = std::atan2(u.y, u.x);
+    };
+    if (std::fabs(dot2(g2, g2) - r2) <= 1e-12 * r2 && std::fabs(dot2(g1, g2)) <= 1e-12 * r2) {
+        const double d = std::sqrt(dot2(m, m)), r = std::sqrt(r2);
+        if (d <= 0 || d >= 1 + r || d <= std::fabs(1 - r)) return 0;
+        const double x = (1 - r2 + d * d) / (2 * d);
+        if (1 - x * x <= kTouch) return 0;
+        const double h = std::sqrt(1 - x * x);
+        const tagRPT e = (1 / d) * m, nrm = {-e.y, e.x};
+        for (double sign : {1.0, -1.0}) {
+            // Back to the stretch's own parameter: G is a turn times a scale, G^-1 = G^T / r2.
+            const tagRPT u = x * e + sign * h * nrm, v = u - m;
+            keep(u, std::atan2(dot2(g2, v), dot2(g1, v)));
+        }
+        return n;
     }
-    tagRPT at(double t) const
-    {
-        const double u = std::fabs(e.a) * std::cos(t), v = std::fabs(e.b) * std::sin(t);
-        return {e.x + u * c - v * s, e.y + u * s + v * c};
-    }
-    // The point in the ellipse's unit-circle frame.
-    tagRPT unit(tagRPT p) const
-    {
-        const double dx = p.x - e.x, dy = p.y - e.y;
-        return {(dx * c + dy * s) / std::fabs(e.a), (-dx * s + dy * c) / std::fabs(e.b)};
-    }
-    double param(tagRPT p) const
-    {
-        const tagRPT q = unit(p);
-        return std::atan2(q.y, q.x);
-    }
-};
+    tagRPT p[4] = {};
+    int flag[4] = {};
+    GCG111(&f.e, &g.e, p, flag);
+    for (int i = 0; i < 4; ++i)
+        if (flag[i] == 1) keep(f.unit(p[i]), g.param(p[i]));
+    return n;
+}
 
 // Writes the uncovered runs between the sorted cut parameters t[0..n-1]
 // (t[0] and t[n-1] the element's ends); put(a, b) writes one run.
@@ -57,39 +96,56 @@ int runs(const Cover& c, const double* t, int n, At at, Put put)
 
 }  // namespace
 
-void Cover::add_arc(const tagRELL& e, tagRPT s, tagRPT t, int steps, bool backwards)
+EllFrame::EllFrame(const tagRELL& el) : e(el)
 {
-    const Frame f(e);
-    const double t0 = f.param(s);
-    double t1 = f.param(t);
-    if (t1 <= t0) t1 += 2 * kPi;
-    const int from = n - 1;  // the stretch starts at the point before it
-    for (int i = 1; i < steps; ++i) {
-        const int k = backwards ? steps - i : i;
-        add(f.at(t0 + (t1 - t0) * k / steps));
-    }
-    for (int j = from < 0 ? 0 : from; j < n; ++j) chord[j] = true;  // up to the point after it
-    if (n_arcs < kMaxArcs) arcs[n_arcs++] = {e, t0, t1};
+    const double r = el.rot * kPi / 180.0;
+    c = std::cos(r), s = std::sin(r);
 }
 
-void Cover::add_short_arc(const tagRELL& e, tagRPT to, int steps)
+void Cover::add_arc(const tagRELL& e, tagRPT s, tagRPT t, bool backwards)
+{
+    (void)backwards;  // the stretch is the same curve whichever way the walk runs
+    if (n == 0 || n_arcs >= kMaxArcs) return;
+    Stretch& st = arcs[n_arcs];
+    st.f = EllFrame(e);
+    st.ta = st.f.param(s);
+    st.tb = after(st.f.param(t), st.ta);
+    const double tm = 0.5 * (st.ta + st.tb);
+    st.mx = std::cos(tm), st.my = std::sin(tm), st.ch = std::cos(0.5 * (st.tb - st.ta));
+    arc[n - 1] = static_cast<signed char>(n_arcs++);
+}
+
+void Cover::add_short_arc(const tagRELL& e, tagRPT to)
 {
     const tagRPT from = p[n - 1];
-    const Frame f(e);
-    const double t0 = f.param(from);
-    double t1 = f.param(to);
-    if (t1 <= t0) t1 += 2 * kPi;
-    if (t1 - t0 <= kPi) add_arc(e, from, to, steps);
-    else add_arc(e, to, from, steps, true);
+    const EllFrame f(e);
+    const double t0 = f.param(from), t1 = after(f.param(to), t0);
+    if (t1 - t0 <= kPi) add_arc(e, from, to);
+    else add_arc(e, to, from, true);
     add(to);
 }
 
 bool covers(const Cover& c, tagRPT q)
 {
+    // Even-odd over the corners joined by straight chords, then each curved
+    // stretch flips the points between its chord and itself.
     bool in = false;
     for (int i = 0, j = c.n - 1; i < c.n; j = i++) {
-        const tagRPT a = c.p[i], b = c.p[j];
-        if ((a.y > q.y) != (b.y > q.y) && q.x < (b.x - a.x) * (q.y - a.y) / (b.y - a.y) + a.x) in = !in;
+        const tagRPT a = c.p[i], b = c.p[j], d = b - a;
+        if (c.arc[j] < 0) {
+            const double len2 = dot2(d, d);
+            const double s = len2 > 0 ? std::clamp(dot2(q - a, d) / len2, 0.0, 1.0) : 0.0;
+            if (dist(q, a + s * d) < kOn) return true;
+        }
+        if ((a.y > q.y) != (b.y > q.y) && q.x < d.x * (q.y - a.y) / d.y + a.x) in = !in;
+    }
+    for (int k = 0; k < c.n_arcs; ++k) {
+        const Cover::Stretch& st = c.arcs[k];
+        const tagRPT u = st.f.unit(q);
+        const double r = std::sqrt(dot2(u, u)), side = u.x * st.mx + u.y * st.my;
+        if (std::fabs(r - 1) * std::min(std::fabs(st.f.e.a), std::fabs(st.f.e.b)) < kOn && side >= st.ch * r)
+            return true;
+        if (r < 1 && side > st.ch) in = !in;
     }
     return in;
 }
@@ -101,27 +157,30 @@ int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b)
     t[n++] = 0;
     const tagRPT d = b - a;
     for (int i = 0, j = c.n - 1; i < c.n; j = i++) {
-        if (c.chord[j]) continue;
+        if (c.arc[j] >= 0) continue;
         const tagRPT p = c.p[j], e = c.p[i] - c.p[j];
         const double den = cross2(d, e);
-        if (std::fabs(den) < 1e-12) continue;  // parallel: no single crossing
+        if (std::fabs(den) < 1e-12) {
+            // Parallel: where the segment runs along the edge, the edge's ends
+            // bound the stretch it runs on the outline.
+            if (std::fabs(cross2(p - a, d)) < kOn * std::sqrt(dot2(d, d)))
+                for (tagRPT q : {p, c.p[i]}) {
+                    const double s = dot2(q - a, d) / dot2(d, d);
+                    if (s > 0 && s < 1) t[n++] = s;
+                }
+            continue;
+        }
         const double s = cross2(p - a, e) / den, u = cross2(p - a, d) / den;
         if (s > 0 && s < 1 && u >= 0 && u <= 1) t[n++] = s;
     }
     for (int k = 0; k < c.n_arcs; ++k) {
         // A curved stretch: crossings on the curve, within the stretch.
         const Cover::Stretch& st = c.arcs[k];
-        const Frame f(st.e);
-        const double ta = st.ta, tb = st.tb;
-        const tagRPT p = f.unit(a), q = f.unit(b) - f.unit(a);
-        const double A = q.x * q.x + q.y * q.y, B = p.x * q.x + p.y * q.y, C = p.x * p.x + p.y * p.y - 1;
-        const double disc = B * B - A * C;
-        if (A < 1e-24 || disc <= 0) continue;
-        for (double sign : {-1.0, 1.0}) {
-            const double u = (-B + sign * std::sqrt(disc)) / A;
-            double ang = std::atan2(p.y + u * q.y, p.x + u * q.x);
-            while (ang <= ta) ang += 2 * kPi;
-            if (u > 0 && u < 1 && ang < tb && n < kMaxCuts - 1) t[n++] = u;
+        const tagRPT p = st.f.unit(a), q = st.f.unit(b) - p;
+        double u[2];
+        for (int i = 0, m = unit_circle(p, q, u); i < m; ++i) {
+            const double ang = after(std::atan2(p.y + u[i] * q.y, p.x + u[i] * q.x), st.ta);
+            if (u[i] > 0 && u[i] < 1 && ang < st.tb) t[n++] = u[i];
         }
     }
     t[n++] = 1;
@@ -134,26 +193,26 @@ int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b)
 
 int earc_outside(Out& o, const Cover& c, const tagRELL& e, tagRPT s, tagRPT t)
 {
-    const Frame f(e);
-    const double t0 = f.param(s);
-    double t1 = f.param(t);
-    if (t1 <= t0) t1 += 2 * kPi;
+    const EllFrame f(e);
+    const double t0 = f.param(s), t1 = after(f.param(t), t0);
     double cut[kMaxCuts];
     int n = 0;
     cut[n++] = t0;
+    auto keep = [&](double a) {
+        a = after(a, t0);
+        if (a < t1 && n < kMaxCuts - 1) cut[n++] = a;
+    };
     for (int i = 0, j = c.n - 1; i < c.n; j = i++) {
+        if (c.arc[j] >= 0) continue;
         // The cover's edge in the ellipse's unit-circle frame meets the unit circle.
         const tagRPT p = f.unit(c.p[j]), d = f.unit(c.p[i]) - p;
-        const double A = d.x * d.x + d.y * d.y, B = p.x * d.x + p.y * d.y, C = p.x * p.x + p.y * p.y - 1;
-        const double disc = B * B - A * C;
-        if (A < 1e-24 || disc <= 0) continue;
-        for (double sign : {-1.0, 1.0}) {
-            const double u = (-B + sign * std::sqrt(disc)) / A;
-            if (u < 0 || u > 1) continue;
-            double a = std::atan2(p.y + u * d.y, p.x + u * d.x);
-            while (a <= t0) a += 2 * kPi;
-            if (a < t1 && n < kMaxCuts - 1) cut[n++] = a;
-        }
+        double u[2];
+        for (int h = 0, m = unit_circle(p, d, u); h < m; ++h)
+            if (u[h] >= 0 && u[h] <= 1) keep(std::atan2(p.y + u[h] * d.y, p.x + u[h] * d.x));
+    }
+    for (int k = 0; k < c.n_arcs; ++k) {
+        double a[4];
+        for (int h = 0, m = stretch_crossings(f, c.arcs[k], a); h < m; ++h) keep(a[h]);
     }
     cut[n++] = t1;
     std::sort(cut + 1, cut + n - 1);

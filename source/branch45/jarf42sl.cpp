@@ -7,6 +7,7 @@
 #include "comblock.h"
 #include "elemout.h"
 #include "frame.h"
+#include "hidden.h"
 #include "lenrule.h"
 #include "outline.h"
 
@@ -161,66 +162,7 @@ int jarf42sl_v2(BZI_WRT_PRM* w, const B* b)
 // distance t lies at (0, k t), each of its circles an ellipse r wide and k r
 // high (as the 45-degree branch's views 3 and 4 draw it). Where one part
 // stands in front of the other, the lines behind are cut where they pass
-// under its outline: each element is walked in small steps against an
-// inside test of the part in front, and each crossing is found by halving.
-
-constexpr int kSteps = 256;
-constexpr double kEdge = 1e-9;  // a point this close to the front outline counts as covered
-
-// Calls draw(t0, t1) for every stretch of [0, 1] where covered(t) is false.
-template <class Covered, class Draw>
-int uncovered(Covered covered, Draw draw)
-{
-    double from = 0.0, prev = 0.0;
-    bool was = covered(0.0);
-    for (int i = 1; i <= kSteps; ++i) {
-        const double t = i == kSteps ? 1.0 : double(i) / kSteps;
-        const bool now = covered(t);
-        if (now != was) {
-            double lo = prev, hi = t;  // lo keeps 'was', hi keeps 'now'
-            for (int n = 0; n < 60; ++n) {
-                const double m = 0.5 * (lo + hi);
-                (covered(m) == was ? lo : hi) = m;
-            }
-            if (now) {
-                if (draw(from, lo)) return 1;
-            } else {
-                from = hi;
-            }
-            was = now;
-        }
-        prev = t;
-    }
-    return was ? 0 : draw(from, 1.0);
-}
-
-// The visible stretches of segment a-b.
-template <class Covered>
-int seg_uncovered(Out& o, tagRPT a, tagRPT b, Covered covered)
-{
-    auto at = [&](double t) { return t >= 1.0 ? b : a + t * (b - a); };
-    return uncovered([&](double t) { return covered(at(t)); },
-                     [&](double t0, double t1) { return dist(at(t0), at(t1)) < 1e-6 ? 0 : o.seg(at(t0), at(t1)); });
-}
-
-// The visible stretches of ellipse e (rotation in degrees) from parameter
-// angle th0 counter-clockwise to th1 (radians); the whole ellipse when th1 -
-// th0 is a full turn and nothing covers it.
-template <class Covered>
-int earc_uncovered(Out& o, const tagRELL& e, double th0, double th1, Covered covered)
-{
-    const double rho = e.rot * std::acos(-1.0) / 180.0, cr = std::cos(rho), sr = std::sin(rho);
-    auto at = [&](double t) {
-        const double th = th0 + t * (th1 - th0);
-        const double u = e.a * std::cos(th), v = e.b * std::sin(th);
-        return pt(e.x + u * cr - v * sr, e.y + u * sr + v * cr);
-    };
-    const bool whole = th1 - th0 >= 2.0 * std::acos(-1.0);
-    return uncovered([&](double t) { return covered(at(t)); }, [&](double t0, double t1) {
-        if (whole && t0 == 0.0 && t1 == 1.0) return o.ellipse(e);
-        return dist(at(t0), at(t1)) < 1e-6 ? 0 : o.earc(e, at(t0), at(t1));
-    });
-}
+// under its outline (hidden.h).
 
 // The branch as views 3 to 7 see it: pipe d12 from its root on the run pipe
 // to e, the end disc d11 from e to the end face at d15 with its hub line at
@@ -241,6 +183,8 @@ struct Branch {
         const tagRPT c = at(h);
         return rot == 0 ? tagRELL{c.x, c.y, r, squash * r, 0} : tagRELL{c.x, c.y, squash * r, r, rot};
     }
+    // The point of section (h, r) at parameter angle th.
+    tagRPT on(double h, double r, double th) const { return EllFrame(section(h, r)).at(th + turn); }
 };
 
 Branch branch(const B* b, tagRPT ax, tagRPT ac, double along, double squash, double rot, double turn)
@@ -252,32 +196,23 @@ Branch branch(const B* b, tagRPT ax, tagRPT ac, double along, double squash, dou
             along * spigot_start(b), along * (b->d15 - b->d14), along * b->d15};
 }
 
-// Whether p lies under the branch's outline seen from its own side: the disc
-// between the near half of its first rim and the far half of its end face,
-// and the pipe from the near half of its root up to the disc.
-bool under_branch(const Branch& u, tagRPT p)
+// The branch's outline seen from its own side: the near half of its root,
+// the pipe lines up to the near half of the disc's first rim, the disc's
+// sides and the far half of its end face.
+Cover branch_cover(const Branch& u)
 {
-    const double x = std::abs(p.x * u.ac.x + p.y * u.ac.y), y = p.x * u.ax.x + p.y * u.ax.y;
-    auto half_depth = [&](double a) { return u.squash * a * std::sqrt(std::max(0.0, 1.0 - x * x / (a * a))); };
-    if (x < u.a11 + kEdge && y > u.near - half_depth(u.a11) - kEdge && y < u.face + half_depth(u.a11) + kEdge)
-        return true;
-    return x < u.a12 + kEdge && y > u.root - half_depth(u.a12) - kEdge && y < u.near + kEdge;
-}
-
-// Whether p lies under the run's outline P1, P2 .. P13, P24 (or on it).
-bool under_run(const tagRPT* P, tagRPT p)
-{
-    static constexpr int ring[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 24};
-    bool in = false;
-    for (int i = 0, j = 13; i < 14; j = i++) {
-        const tagRPT a = P[ring[i]], b = P[ring[j]];
-        const tagRPT d = b - a;
-        const double len2 = d.x * d.x + d.y * d.y;
-        const double t = std::clamp(((p.x - a.x) * d.x + (p.y - a.y) * d.y) / len2, 0.0, 1.0);
-        if (dist(p, a + t * d) < kEdge) return true;
-        if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) * d.x / d.y) in = !in;
-    }
-    return in;
+    const double pi = std::acos(-1.0), side = std::acos(u.a12 / u.a11);
+    Cover c;
+    auto curve = [&](double h, double r, double th0, double th1) {  // a stretch walked th0 to th1
+        c.add(u.on(h, r, th0));
+        c.add_arc(u.section(h, r), u.on(h, r, th0), u.on(h, r, th1));
+        c.add(u.on(h, r, th1));
+    };
+    curve(u.root, u.a12, pi, 2 * pi);
+    curve(u.near, u.a11, 2 * pi - side, 2 * pi);
+    curve(u.face, u.a11, 0, pi);
+    curve(u.near, u.a11, pi, pi + side);
+    return c;
 }
 
 // The run as view 1 draws it without the branch, then the branch; 'front'
@@ -294,12 +229,14 @@ int run_and_branch(BZI_WRT_PRM* w, const B* b, const Branch& u, bool front)
     P[26] = data[84];
     const double pi = std::acos(-1.0);
 
+    // The part in front: the branch, or the run's outline P1, P2 .. P13, P24.
+    Cover c = front ? branch_cover(u) : Cover{};
+    if (!front)
+        for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 24}) c.add(P[n]);
+
     Out o(w);
     // The run, cut under the branch when that comes in front.
-    auto run = [&](int from, int to) {
-        return front ? seg_uncovered(o, P[from], P[to], [&](tagRPT p) { return under_branch(u, p); })
-                     : o.seg(P[from], P[to]);
-    };
+    auto run = [&](int from, int to) { return line_across(o, c, front, P[from], P[to]); };
     for (int n = 1; n <= 12; ++n) {
         o.code(n == 7 ? kEnd2 : kBody);
         if (run(n, n + 1)) return 1;
@@ -311,10 +248,9 @@ int run_and_branch(BZI_WRT_PRM* w, const B* b, const Branch& u, bool front)
     if (run(2, 13) || run(6, 9) || run(25, 26)) return 1;
 
     // The branch, cut under the run when that stands in front.
-    auto hidden = [&](tagRPT p) { return !front && under_run(P, p); };
-    auto bar = [&](tagRPT a, tagRPT c) { return seg_uncovered(o, a, c, hidden); };
+    auto bar = [&](tagRPT a, tagRPT z) { return line_across(o, c, !front, a, z); };
     auto rim = [&](double h, double r, double th0, double th1) {
-        return earc_uncovered(o, u.section(h, r), th0 + u.turn, th1 + u.turn, hidden);
+        return arc_on(o, c, !front, u.section(h, r), u.on(h, r, th0), u.on(h, r, th1));
     };
     if (front) {
         // Coming towards the viewer the branch shows the near half of its
