@@ -4,25 +4,39 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kOn = 1e-9;  // a point this close to the cover's outline counts as covered
 constexpr int kMaxCuts = 2 * Cover::kMax + 2 * Cover::kMaxArcs + 2;
-
-double cross2(tagRPT a, tagRPT b) { return a.x * b.y - a.y * b.x; }
-double dot2(tagRPT a, tagRPT b) { return a.x * b.x + a.y * b.y; }
-
-// Angle a moved by whole turns into (from, from + 2 pi].
-double after(double a, double from)
-{
-    while (a <= from) a += 2 * kPi;
-    while (a > from + 2 * kPi) a -= 2 * kPi;
-    return a;
-}
 
 // A line closer to tangent than this (the square of its half chord in the
 // unit circle) touches without entering: no crossing. Rounding alone leaves
 // about 1e-14 of a true tangent, whose "crossings" would stand microns apart.
 constexpr double kTouch = 1e-12;
+
+double cross2(tagRPT a, tagRPT b) { return a.x * b.y - a.y * b.x; }
+double dot2(tagRPT a, tagRPT b) { return a.x * b.x + a.y * b.y; }
+
+// Directions round the unit circle, ordered without trigonometry: the
+// direction's place on the diamond |x| + |y| = 1, 0 to 4 counter-clockwise
+// from +x (a quarter turn is 1).
+double turn_of(tagRPT u)
+{
+    const double s = std::fabs(u.x) + std::fabs(u.y);
+    const double x = u.x / s, y = u.y / s;
+    return y >= 0 ? (x >= 0 ? y : 1 - x) : (x <= 0 ? 2 - y : 3 + x);
+}
+// The direction (not of unit length) at place k of the diamond.
+tagRPT direction(double k)
+{
+    k -= 4 * std::floor(0.25 * k);
+    return k < 1 ? pt(1 - k, k) : k < 2 ? pt(1 - k, 2 - k) : k < 3 ? pt(k - 3, 2 - k) : pt(k - 3, k - 4);
+}
+// k moved by whole rounds into (from, from + 4].
+double after(double k, double from)
+{
+    while (k <= from) k += 4;
+    while (k > from + 4) k -= 4;
+    return k;
+}
 
 // Where the line p + u q crosses the unit circle: the values of u, in u[0..1]; how many.
 int unit_circle(tagRPT p, tagRPT q, double* u)
@@ -35,25 +49,20 @@ int unit_circle(tagRPT p, tagRPT q, double* u)
     return 2;
 }
 
-// The parameters on f where it crosses stretch st (within the stretch), into t; how many.
-// When both ellipses have one shape and turn (the stretch maps to a circle in
-// f's unit frame, as with coaxial rims seen alike) the crossings are those of
-// two circles; otherwise the host's conic routine finds them.
-int stretch_crossings(const EllFrame& f, const Cover::Stretch& st, double* t)
+// Where f crosses stretch st (within the stretch), as points of f's unit
+// circle, into u; how many. When both ellipses have one shape and turn (the
+// stretch maps to a circle in f's unit frame, as coaxial rims seen alike do)
+// the crossings are those of two circles; otherwise the host's conic routine
+// finds them.
+int stretch_crossings(const EllFrame& f, const Cover::Stretch& st, tagRPT* u)
 {
     const EllFrame& g = st.f;
     // The stretch's parameter map in f's unit frame: m + G (cos, sin).
-    const tagRPT m = f.unit(centre(g.e));
-    const tagRPT o = f.unit({0, 0});
+    const tagRPT m = f.unit(centre(g.e)), o = f.unit({0, 0});
     const tagRPT g1 = f.unit(std::fabs(g.e.a) * pt(g.c, g.s)) - o;
     const tagRPT g2 = f.unit(std::fabs(g.e.b) * pt(-g.s, g.c)) - o;
     const double r2 = dot2(g1, g1);
     int n = 0;
-    // Keeps a crossing (u in f's unit frame) when it lies within the stretch,
-    // tg its parameter on the stretch.
-    auto keep = [&](tagRPT u, double tg) {
-        if (after(tg, st.ta) < st.tb) t[n++] = std::atan2(u.y, u.x);
-    };
     if (std::fabs(dot2(g2, g2) - r2) <= 1e-12 * r2 && std::fabs(dot2(g1, g2)) <= 1e-12 * r2) {
         const double d = std::sqrt(dot2(m, m)), r = std::sqrt(r2);
         if (d <= 0 || d >= 1 + r || d <= std::fabs(1 - r)) return 0;
@@ -62,9 +71,9 @@ int stretch_crossings(const EllFrame& f, const Cover::Stretch& st, double* t)
         const double h = std::sqrt(1 - x * x);
         const tagRPT e = (1 / d) * m, nrm = {-e.y, e.x};
         for (double sign : {1.0, -1.0}) {
-            // Back to the stretch's own parameter: G is a turn times a scale, G^-1 = G^T / r2.
-            const tagRPT u = x * e + sign * h * nrm, v = u - m;
-            keep(u, std::atan2(dot2(g2, v), dot2(g1, v)));
+            // Back to the stretch's unit frame: G is a turn times a scale, G^-1 = G^T / r2.
+            const tagRPT p = x * e + sign * h * nrm, v = p - m;
+            if (st.holds((1 / r2) * pt(dot2(g1, v), dot2(g2, v)))) u[n++] = p;
         }
         return n;
     }
@@ -72,34 +81,58 @@ int stretch_crossings(const EllFrame& f, const Cover::Stretch& st, double* t)
     int flag[4] = {};
     GCG111(&f.e, &g.e, p, flag);
     for (int i = 0; i < 4; ++i)
-        if (flag[i] == 1) keep(f.unit(p[i]), g.param(p[i]));
+        if (flag[i] == 1 && st.holds(g.unit(p[i]))) u[n++] = f.unit(p[i]);
     return n;
 }
 
-// Writes the uncovered runs between the sorted cut parameters t[0..n-1]
-// (t[0] and t[n-1] the element's ends); put(a, b) writes one run.
-template <class At, class Put>
-int runs(const Cover& c, const double* t, int n, At at, Put put)
+// Half the width and height of the box round ellipse f.
+tagRPT half_box(const EllFrame& f)
+{
+    const double a = f.e.a * f.e.a, b = f.e.b * f.e.b, c = f.c * f.c, s = f.s * f.s;
+    return {std::sqrt(a * c + b * s), std::sqrt(a * s + b * c)};
+}
+
+// A cut along the element: its place k (growing along the element) and its point.
+struct Cut {
+    double k;
+    tagRPT p;
+};
+
+// Sorts the cuts between the element's two ends cut[0] and cut[n-1]; there are few.
+void sort_inner(Cut* cut, int n)
+{
+    for (int i = 2; i < n - 1; ++i)
+        for (int j = i; j > 1 && cut[j].k < cut[j - 1].k; --j) std::swap(cut[j], cut[j - 1]);
+}
+
+// Writes the uncovered runs between the sorted cuts; mid(a, b) is a point of
+// the element between places a and b, put(i, j) writes the run from cut i to cut j.
+template <class Mid, class Put>
+int runs(const Cover& c, const Cut* cut, int n, Mid mid, Put put)
 {
     int open = -1;  // index where the current visible run started
     for (int i = 0; i + 1 < n; ++i) {
-        if (t[i + 1] - t[i] <= 1e-12) continue;
-        const bool seen = !covers(c, at(0.5 * (t[i] + t[i + 1])));
+        if (cut[i + 1].k - cut[i].k <= 1e-12) continue;
+        const bool seen = !covers(c, mid(cut[i].k, cut[i + 1].k));
         if (seen && open < 0) open = i;
         if (!seen && open >= 0) {
-            if (put(t[open], t[i])) return 1;
+            if (put(open, i)) return 1;
             open = -1;
         }
     }
-    return open >= 0 ? put(t[open], t[n - 1]) : 0;
+    return open >= 0 ? put(open, n - 1) : 0;
 }
 
 }  // namespace
 
 EllFrame::EllFrame(const tagRELL& el) : e(el)
 {
-    const double r = el.rot * kPi / 180.0;
-    c = std::cos(r), s = std::sin(r);
+    if (el.rot != 0) {
+        const double r = el.rot * 3.14159265358979323846 / 180.0;
+        c = std::cos(r), s = std::sin(r);
+    }
+    ia = 1 / std::fabs(el.a), ib = 1 / std::fabs(el.b);
+    shorter_inv = std::max(ia, ib);
 }
 
 void Cover::add_arc(const tagRELL& e, tagRPT s, tagRPT t, bool backwards)
@@ -108,117 +141,137 @@ void Cover::add_arc(const tagRELL& e, tagRPT s, tagRPT t, bool backwards)
     if (n == 0 || n_arcs >= kMaxArcs) return;
     Stretch& st = arcs[n_arcs];
     st.f = EllFrame(e);
-    st.ta = st.f.param(s);
-    st.tb = after(st.f.param(t), st.ta);
-    const double tm = 0.5 * (st.ta + st.tb);
-    st.mx = std::cos(tm), st.my = std::sin(tm), st.ch = std::cos(0.5 * (st.tb - st.ta));
+    // The middle direction and the half span's cosine from the ends' unit
+    // vectors: the bisector of the two, turned round when the stretch runs
+    // more than half way round.
+    tagRPT us = st.f.unit(s), ut = st.f.unit(t);
+    us = (1 / std::sqrt(dot2(us, us))) * us, ut = (1 / std::sqrt(dot2(ut, ut))) * ut;
+    const bool over_half = cross2(us, ut) < 0;
+    const tagRPT sum = us + ut;
+    const double len = std::sqrt(dot2(sum, sum));
+    const tagRPT m = len > 1e-12 ? (over_half ? -1.0 : 1.0) / len * sum : pt(-us.y, us.x);
+    st.mx = m.x, st.my = m.y;
+    st.ch = (over_half ? -1 : 1) * std::sqrt(std::max(0.0, 0.5 * (1 + dot2(us, ut))));
     arc[n - 1] = static_cast<signed char>(n_arcs++);
+    // The whole ellipse's box: the stretch may bulge past its corners.
+    const tagRPT half = half_box(st.f);
+    st.lo = centre(e) - half, st.hi = centre(e) + half;
+    grow(st.lo);
+    grow(st.hi);
 }
 
 void Cover::add_short_arc(const tagRELL& e, tagRPT to)
 {
     const tagRPT from = p[n - 1];
     const EllFrame f(e);
-    const double t0 = f.param(from), t1 = after(f.param(to), t0);
-    if (t1 - t0 <= kPi) add_arc(e, from, to);
+    if (cross2(f.unit(from), f.unit(to)) >= 0) add_arc(e, from, to);
     else add_arc(e, to, from, true);
     add(to);
 }
 
 bool covers(const Cover& c, tagRPT q)
 {
+    if (!c.near_box(q, q)) return false;
     // Even-odd over the corners joined by straight chords, then each curved
     // stretch flips the points between its chord and itself.
     bool in = false;
     for (int i = 0, j = c.n - 1; i < c.n; j = i++) {
         const tagRPT a = c.p[i], b = c.p[j], d = b - a;
-        if (c.arc[j] < 0) {
+        if (c.arc[j] < 0 && Cover::boxes_meet(a, b, q, q)) {
             const double len2 = dot2(d, d);
             const double s = len2 > 0 ? std::clamp(dot2(q - a, d) / len2, 0.0, 1.0) : 0.0;
-            if (dist(q, a + s * d) < kOn) return true;
+            const tagRPT off = q - (a + s * d);
+            if (dot2(off, off) < kOn * kOn) return true;
         }
         if ((a.y > q.y) != (b.y > q.y) && q.x < d.x * (q.y - a.y) / d.y + a.x) in = !in;
     }
     for (int k = 0; k < c.n_arcs; ++k) {
         const Cover::Stretch& st = c.arcs[k];
+        if (!Cover::boxes_meet(q, q, st.lo, st.hi)) continue;  // outside the whole ellipse
         const tagRPT u = st.f.unit(q);
-        const double r = std::sqrt(dot2(u, u)), side = u.x * st.mx + u.y * st.my;
-        if (std::fabs(r - 1) * std::min(std::fabs(st.f.e.a), std::fabs(st.f.e.b)) < kOn && side >= st.ch * r)
-            return true;
-        if (r < 1 && side > st.ch) in = !in;
+        const double r2 = dot2(u, u), side = u.x * st.mx + u.y * st.my;
+        // On the curve: |r - 1| times the shorter semi-axis within kOn (r + 1 is about 2 there).
+        if (std::fabs(r2 - 1) < 2 * kOn * st.f.shorter_inv && side >= st.ch * std::sqrt(r2)) return true;
+        if (r2 < 1 && side > st.ch) in = !in;
     }
     return in;
 }
 
 int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b)
 {
-    double t[kMaxCuts];
-    int n = 0;
-    t[n++] = 0;
     const tagRPT d = b - a;
+    if (!c.near_box(a, b)) return dist(a, b) < 1e-5 ? 0 : o.seg(a, b);  // nowhere near the cover
+    Cut cut[kMaxCuts];
+    int n = 0;
+    cut[n++] = {0, a};
+    auto keep = [&](double s) { cut[n++] = {s, a + s * d}; };
+    const double tol = kOn * std::sqrt(dot2(d, d));  // kOn off the segment's line, times its length
     for (int i = 0, j = c.n - 1; i < c.n; j = i++) {
         if (c.arc[j] >= 0) continue;
         const tagRPT p = c.p[j], e = c.p[i] - c.p[j];
+        const double sp = cross2(d, p - a), sq = cross2(d, c.p[i] - a);
+        if ((sp > tol && sq > tol) || (sp < -tol && sq < -tol)) continue;  // the edge lies to one side
         const double den = cross2(d, e);
         if (std::fabs(den) < 1e-12) {
             // Parallel: where the segment runs along the edge, the edge's ends
             // bound the stretch it runs on the outline.
-            if (std::fabs(cross2(p - a, d)) < kOn * std::sqrt(dot2(d, d)))
+            if (std::fabs(sp) < tol)
                 for (tagRPT q : {p, c.p[i]}) {
                     const double s = dot2(q - a, d) / dot2(d, d);
-                    if (s > 0 && s < 1) t[n++] = s;
+                    if (s > 0 && s < 1) keep(s);
                 }
             continue;
         }
         const double s = cross2(p - a, e) / den, u = cross2(p - a, d) / den;
-        if (s > 0 && s < 1 && u >= 0 && u <= 1) t[n++] = s;
+        if (s > 0 && s < 1 && u >= 0 && u <= 1) keep(s);
     }
     for (int k = 0; k < c.n_arcs; ++k) {
         // A curved stretch: crossings on the curve, within the stretch.
         const Cover::Stretch& st = c.arcs[k];
+        if (!Cover::boxes_meet(a, b, st.lo, st.hi)) continue;
         const tagRPT p = st.f.unit(a), q = st.f.unit(b) - p;
         double u[2];
-        for (int i = 0, m = unit_circle(p, q, u); i < m; ++i) {
-            const double ang = after(std::atan2(p.y + u[i] * q.y, p.x + u[i] * q.x), st.ta);
-            if (u[i] > 0 && u[i] < 1 && ang < st.tb) t[n++] = u[i];
-        }
+        for (int i = 0, m = unit_circle(p, q, u); i < m; ++i)
+            if (u[i] > 0 && u[i] < 1 && st.holds(p + u[i] * q)) keep(u[i]);
     }
-    t[n++] = 1;
-    std::sort(t + 1, t + n - 1);
-    auto at = [&](double s) { return s <= 0 ? a : s >= 1 ? b : a + s * d; };
-    return runs(c, t, n, at, [&](double s0, double s1) {
-        return dist(at(s0), at(s1)) < 1e-5 ? 0 : o.seg(at(s0), at(s1));
-    });
+    cut[n++] = {1, b};
+    sort_inner(cut, n);
+    return runs(c, cut, n, [&](double s0, double s1) { return a + (0.5 * (s0 + s1)) * d; },
+                [&](int i, int j) { return dist(cut[i].p, cut[j].p) < 1e-5 ? 0 : o.seg(cut[i].p, cut[j].p); });
 }
 
 int earc_outside(Out& o, const Cover& c, const tagRELL& e, tagRPT s, tagRPT t)
 {
     const EllFrame f(e);
-    const double t0 = f.param(s), t1 = after(f.param(t), t0);
-    double cut[kMaxCuts];
+    const double k0 = turn_of(f.unit(s)), k1 = after(turn_of(f.unit(t)), k0);
+    const tagRPT half = half_box(f);
+    // A sliver left where the arc only grazes the cover is no piece (less than
+    // half way round, ends together).
+    auto put = [&](double ka, double kb, tagRPT a, tagRPT b) {
+        return kb - ka < 2 && dist(a, b) < 1e-5 ? 0 : o.earc(e, a, b);
+    };
+    if (!c.near_box(centre(e) - half, centre(e) + half)) return put(k0, k1, s, t);  // nowhere near the cover
+    Cut cut[kMaxCuts];
     int n = 0;
-    cut[n++] = t0;
-    auto keep = [&](double a) {
-        a = after(a, t0);
-        if (a < t1 && n < kMaxCuts - 1) cut[n++] = a;
+    cut[n++] = {k0, s};
+    auto keep = [&](tagRPT u) {  // a crossing, as a point of the unit circle
+        const double k = after(turn_of(u), k0);
+        if (k < k1 && n < kMaxCuts - 1) cut[n++] = {k, f.from_unit(u)};
     };
     for (int i = 0, j = c.n - 1; i < c.n; j = i++) {
-        if (c.arc[j] >= 0) continue;
+        if (c.arc[j] >= 0 || !Cover::boxes_meet(c.p[j], c.p[i], centre(e) - half, centre(e) + half)) continue;
         // The cover's edge in the ellipse's unit-circle frame meets the unit circle.
         const tagRPT p = f.unit(c.p[j]), d = f.unit(c.p[i]) - p;
         double u[2];
         for (int h = 0, m = unit_circle(p, d, u); h < m; ++h)
-            if (u[h] >= 0 && u[h] <= 1) keep(std::atan2(p.y + u[h] * d.y, p.x + u[h] * d.x));
+            if (u[h] >= 0 && u[h] <= 1) keep(p + u[h] * d);
     }
     for (int k = 0; k < c.n_arcs; ++k) {
-        double a[4];
-        for (int h = 0, m = stretch_crossings(f, c.arcs[k], a); h < m; ++h) keep(a[h]);
+        tagRPT u[4];
+        for (int h = 0, m = stretch_crossings(f, c.arcs[k], u); h < m; ++h) keep(u[h]);
     }
-    cut[n++] = t1;
-    std::sort(cut + 1, cut + n - 1);
-    auto at = [&](double a) { return a <= t0 ? s : a >= t1 ? t : f.at(a); };
-    // A sliver left where the arc only grazes the cover is no piece.
-    return runs(c, cut, n, at, [&](double a0, double a1) {
-        return a1 - a0 < kPi && dist(at(a0), at(a1)) < 1e-5 ? 0 : o.earc(e, at(a0), at(a1));
-    });
+    cut[n++] = {k1, t};
+    sort_inner(cut, n);
+    return runs(c, cut, n, [&](double ka, double kb) { return f.from_unit(direction(0.5 * (ka + kb))); },
+                [&](int i, int j) { return put(cut[i].k, cut[j].k, cut[i].p, cut[j].p); });
 }

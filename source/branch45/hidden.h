@@ -9,27 +9,26 @@
 #include "elemout.h"
 #include "outline.h"
 
-// An ellipse as a map from its parameter to the plane, and back.
+// An ellipse as a map from its unit circle to the plane, and back.
 struct EllFrame {
     tagRELL e;
-    double c = 1, s = 0;  // cosine and sine of the rotation
+    double c = 1, s = 0;    // cosine and sine of the rotation
+    double ia = 1, ib = 1;  // 1 / each semi-axis
+    double shorter_inv = 1; // 1 / the shorter semi-axis
     EllFrame() = default;
     explicit EllFrame(const tagRELL& el);
-    tagRPT at(double t) const
-    {
-        const double u = std::fabs(e.a) * std::cos(t), v = std::fabs(e.b) * std::sin(t);
-        return {e.x + u * c - v * s, e.y + u * s + v * c};
-    }
     // The point in the ellipse's unit-circle frame.
     tagRPT unit(tagRPT p) const
     {
         const double dx = p.x - e.x, dy = p.y - e.y;
-        return {(dx * c + dy * s) / std::fabs(e.a), (-dx * s + dy * c) / std::fabs(e.b)};
+        return {(dx * c + dy * s) * ia, (-dx * s + dy * c) * ib};
     }
-    double param(tagRPT p) const
+    // The point of the ellipse in the unit-frame direction u.
+    tagRPT from_unit(tagRPT u) const
     {
-        const tagRPT q = unit(p);
-        return std::atan2(q.y, q.x);
+        const double r = 1 / std::sqrt(u.x * u.x + u.y * u.y);
+        const double x = std::fabs(e.a) * u.x * r, y = std::fabs(e.b) * u.y * r;
+        return {e.x + x * c - y * s, e.y + x * s + y * c};
     }
 };
 
@@ -37,23 +36,41 @@ struct EllFrame {
 // to the next is straight unless add_arc made it a curved stretch.
 struct Cover {
     static constexpr int kMax = 32, kMaxArcs = 8;
-    // Stretch: the ellipse from parameter ta counter-clockwise to tb; (mx, my)
-    // the unit-frame direction of its middle and ch the cosine of its half
-    // span, so that the unit-frame points u with u·m > ch lie on its side of
-    // its chord.
+    // Stretch: an arc of an ellipse; (mx, my) the unit-frame direction of its
+    // middle and ch the cosine of its half span, so that the unit-frame points
+    // u with u·m > ch lie on its side of its chord.
     struct Stretch {
         EllFrame f;
-        double ta, tb, mx, my, ch;
+        double mx, my, ch;
+        tagRPT lo, hi;  // the box round the whole ellipse
+        // Whether the point u of the unit circle lies within the stretch.
+        bool holds(tagRPT u) const { return u.x * mx + u.y * my > ch; }
     };
     tagRPT p[kMax];
     signed char arc[kMax];  // the stretch the edge from p[j] runs along, or -1
     int n = 0;
     Stretch arcs[kMaxArcs];
     int n_arcs = 0;
+    tagRPT lo = {1e300, 1e300}, hi = {-1e300, -1e300};  // a box round the whole outline
 
     void add(tagRPT q)
     {
-        if (n < kMax) arc[n] = -1, p[n++] = q;
+        if (n < kMax) arc[n] = -1, p[n++] = q, grow(q);
+    }
+    void grow(tagRPT q)
+    {
+        lo = {q.x < lo.x ? q.x : lo.x, q.y < lo.y ? q.y : lo.y};
+        hi = {q.x > hi.x ? q.x : hi.x, q.y > hi.y ? q.y : hi.y};
+    }
+    // Whether the box round a and b comes within reach of the outline's box.
+    bool near_box(tagRPT a, tagRPT b) const { return boxes_meet(a, b, lo, hi); }
+    // Whether the box round a and b comes within reach of the box lo-hi.
+    static bool boxes_meet(tagRPT a, tagRPT b, tagRPT lo, tagRPT hi)
+    {
+        constexpr double m = 1e-6;
+        const bool xs = a.x < b.x, ys = a.y < b.y;
+        return (xs ? b.x : a.x) >= lo.x - m && (xs ? a.x : b.x) <= hi.x + m &&
+               (ys ? b.y : a.y) >= lo.y - m && (ys ? a.y : b.y) <= hi.y + m;
     }
     // The edge from the last point added to the next one (or back to the
     // first) runs along the elliptic arc of e from s to t (counter-clockwise);

@@ -184,7 +184,10 @@ struct Branch {
         return rot == 0 ? tagRELL{c.x, c.y, r, squash * r, 0} : tagRELL{c.x, c.y, squash * r, r, rot};
     }
     // The point of section (h, r) at parameter angle th.
-    tagRPT on(double h, double r, double th) const { return EllFrame(section(h, r)).at(th + turn); }
+    tagRPT on(double h, double r, double th) const
+    {
+        return at(h) + (r * std::cos(th)) * ac + (squash * r * std::sin(th)) * ax;
+    }
 };
 
 Branch branch(const B* b, tagRPT ax, tagRPT ac, double along, double squash, double rot, double turn)
