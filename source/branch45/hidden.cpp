@@ -44,8 +44,9 @@ int unit_circle(tagRPT p, tagRPT q, double* u)
     const double A = dot2(q, q), B = dot2(p, q), C = dot2(p, p) - 1;
     const double disc = B * B - A * C;
     if (A < 1e-24 || disc <= kTouch * A) return 0;
-    u[0] = (-B - std::sqrt(disc)) / A;
-    u[1] = (-B + std::sqrt(disc)) / A;
+    const double root = std::sqrt(disc), inv = 1 / A;
+    u[0] = (-B - root) * inv;
+    u[1] = (-B + root) * inv;
     return 2;
 }
 
@@ -144,8 +145,7 @@ void Cover::add_arc(const tagRELL& e, tagRPT s, tagRPT t, bool backwards)
     // The middle direction and the half span's cosine from the ends' unit
     // vectors: the bisector of the two, turned round when the stretch runs
     // more than half way round.
-    tagRPT us = st.f.unit(s), ut = st.f.unit(t);
-    us = (1 / std::sqrt(dot2(us, us))) * us, ut = (1 / std::sqrt(dot2(ut, ut))) * ut;
+    const tagRPT us = st.f.unit(s), ut = st.f.unit(t);  // on the unit circle: s and t lie on e
     const bool over_half = cross2(us, ut) < 0;
     const tagRPT sum = us + ut;
     const double len = std::sqrt(dot2(sum, sum));
@@ -183,7 +183,8 @@ bool covers(const Cover& c, tagRPT q)
             const tagRPT off = q - (a + s * d);
             if (dot2(off, off) < kOn * kOn) return true;
         }
-        if ((a.y > q.y) != (b.y > q.y) && q.x < d.x * (q.y - a.y) / d.y + a.x) in = !in;
+        // q lies left of where the edge crosses its height: (q.x - a.x) d.y < d.x (q.y - a.y), for d.y > 0.
+        if ((a.y > q.y) != (b.y > q.y) && ((q.x - a.x) * d.y < d.x * (q.y - a.y)) == (d.y > 0)) in = !in;
     }
     for (int k = 0; k < c.n_arcs; ++k) {
         const Cover::Stretch& st = c.arcs[k];
@@ -222,7 +223,7 @@ int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b)
                 }
             continue;
         }
-        const double s = cross2(p - a, e) / den, u = cross2(p - a, d) / den;
+        const double inv = 1 / den, s = cross2(p - a, e) * inv, u = cross2(p - a, d) * inv;
         if (s > 0 && s < 1 && u >= 0 && u <= 1) keep(s);
     }
     for (int k = 0; k < c.n_arcs; ++k) {

@@ -169,12 +169,11 @@ int jarf42sl_v2(BZI_WRT_PRM* w, const B* b)
 // d15 - d14. Its axis runs from the origin along the unit vector ax, each
 // axis distance t drawn 'along' times as long; 'ac' is the unit vector across
 // it. A section of radius R is an ellipse R across and squash·R along the axis.
-// Parameter angles of the section ellipses are counted as in views 3 and 4
-// (0 at +ac, a quarter turn at +ax) and shifted by 'turn' where the drawn
-// ellipse's first semi-axis runs along the axis.
+// A point of a section is named by its direction (cos, sin) of the angle
+// counted from +ac towards +ax.
 struct Branch {
     tagRPT ax, ac;
-    double along, squash, rot, turn;
+    double along, squash, rot;
     double a12, a11, root, near, hub, face;  // half widths; drawn axis distances
     tagRPT at(double h) const { return h * ax; }
     tagRPT at(double h, double w) const { return h * ax + w * ac; }
@@ -183,20 +182,28 @@ struct Branch {
         const tagRPT c = at(h);
         return rot == 0 ? tagRELL{c.x, c.y, r, squash * r, 0} : tagRELL{c.x, c.y, squash * r, r, rot};
     }
-    // The point of section (h, r) at parameter angle th.
-    tagRPT on(double h, double r, double th) const
-    {
-        return at(h) + (r * std::cos(th)) * ac + (squash * r * std::sin(th)) * ax;
-    }
+    // The point of section (h, r) in direction cs.
+    tagRPT on(double h, double r, tagRPT cs) const { return at(h) + (r * cs.x) * ac + (squash * r * cs.y) * ax; }
 };
 
-Branch branch(const B* b, tagRPT ax, tagRPT ac, double along, double squash, double rot, double turn)
+Branch branch(const B* b, tagRPT ax, tagRPT ac, double along, double squash, double rot)
 {
     // The axis leaves the run pipe where it is d2/2 from the run's axis in
     // the fitting's plane, at distance d2/2 / k along it.
     const double root = rot == 0 ? 0.5 * b->d2 : along * (0.5 * b->d2 / k);
-    return {ax, ac, along, squash, rot, turn, 0.5 * b->d12, 0.5 * b->d11, root,
+    return {ax, ac, along, squash, rot, 0.5 * b->d12, 0.5 * b->d11, root,
             along * spigot_start(b), along * (b->d15 - b->d14), along * b->d15};
+}
+
+// The directions the outlines use: across the axis either way, and where the
+// pipe's lines meet the near half of a disc rim.
+struct Turns {
+    tagRPT right, left, pipe_right, pipe_left;
+};
+Turns turns(const Branch& u)
+{
+    const double w = u.a12 / u.a11, h = std::sqrt(1 - w * w);
+    return {{1, 0}, {-1, 0}, {w, -h}, {-w, -h}};
 }
 
 // The branch's outline seen from its own side: the near half of its root,
@@ -204,17 +211,17 @@ Branch branch(const B* b, tagRPT ax, tagRPT ac, double along, double squash, dou
 // sides and the far half of its end face.
 Cover branch_cover(const Branch& u)
 {
-    const double pi = std::acos(-1.0), side = std::acos(u.a12 / u.a11);
+    const Turns q = turns(u);
     Cover c;
-    auto curve = [&](double h, double r, double th0, double th1) {  // a stretch walked th0 to th1
-        c.add(u.on(h, r, th0));
-        c.add_arc(u.section(h, r), u.on(h, r, th0), u.on(h, r, th1));
-        c.add(u.on(h, r, th1));
+    auto curve = [&](double h, double r, tagRPT from, tagRPT to) {  // a stretch walked counter-clockwise
+        c.add(u.on(h, r, from));
+        c.add_arc(u.section(h, r), u.on(h, r, from), u.on(h, r, to));
+        c.add(u.on(h, r, to));
     };
-    curve(u.root, u.a12, pi, 2 * pi);
-    curve(u.near, u.a11, 2 * pi - side, 2 * pi);
-    curve(u.face, u.a11, 0, pi);
-    curve(u.near, u.a11, pi, pi + side);
+    curve(u.root, u.a12, q.left, q.right);
+    curve(u.near, u.a11, q.pipe_right, q.right);
+    curve(u.face, u.a11, q.right, q.left);
+    curve(u.near, u.a11, q.left, q.pipe_left);
     return c;
 }
 
@@ -230,7 +237,7 @@ int run_and_branch(BZI_WRT_PRM* w, const B* b, const Branch& u, bool front)
     copy_pts(P, 2, 71, 12);
     P[25] = data[83];
     P[26] = data[84];
-    const double pi = std::acos(-1.0);
+    const Turns q = turns(u);
 
     // The part in front: the branch, or the run's outline P1, P2 .. P13, P24.
     Cover c = front ? branch_cover(u) : Cover{};
@@ -252,8 +259,8 @@ int run_and_branch(BZI_WRT_PRM* w, const B* b, const Branch& u, bool front)
 
     // The branch, cut under the run when that stands in front.
     auto bar = [&](tagRPT a, tagRPT z) { return line_across(o, c, !front, a, z); };
-    auto rim = [&](double h, double r, double th0, double th1) {
-        return arc_on(o, c, !front, u.section(h, r), u.on(h, r, th0), u.on(h, r, th1));
+    auto rim = [&](double h, double r, tagRPT from, tagRPT to) {
+        return arc_on(o, c, !front, u.section(h, r), u.on(h, r, from), u.on(h, r, to));
     };
     if (front) {
         // Coming towards the viewer the branch shows the near half of its
@@ -263,13 +270,13 @@ int run_and_branch(BZI_WRT_PRM* w, const B* b, const Branch& u, bool front)
         auto upto = [&](double wdt) {  // where the pipe line at wdt meets the first rim's near half
             return smaller_y(cross(line(u.at(u.root, wdt), u.at(u.near, wdt)), near));
         };
-        return rim(u.root, u.a12, pi, 2 * pi) ||
+        return rim(u.root, u.a12, q.left, q.right) ||
                bar(u.at(u.root, -u.a12), upto(-u.a12)) ||
                bar(u.at(u.root, u.a12), upto(u.a12)) ||
                bar(u.at(u.near, -u.a11), u.at(u.face, -u.a11)) ||
                bar(u.at(u.near, u.a11), u.at(u.face, u.a11)) ||
-               rim(u.near, u.a11, pi, 2 * pi) ||
-               rim(u.hub, u.a11, pi, 2 * pi) ||
+               rim(u.near, u.a11, q.left, q.right) ||
+               rim(u.hub, u.a11, q.left, q.right) ||
                o.code(kEnd3).ellipse(u.section(u.face, u.a11)) ||
                o.ellipse(u.section(u.face, u.a12));
     }
@@ -279,24 +286,23 @@ int run_and_branch(BZI_WRT_PRM* w, const B* b, const Branch& u, bool front)
     // of the disc's first face up to the pipe's far half there, the face
     // shows round the pipe, and of the hub line and the end rim only the far
     // halves show.
-    const double side = std::acos(u.a12 / u.a11);
     if (bar(u.at(0, -u.a12), u.at(u.near, -u.a12)) ||
         bar(u.at(0, u.a12), u.at(u.near, u.a12)) ||
-        rim(u.near, u.a12, 0, pi) ||
-        rim(u.near, u.a11, 2 * pi - side, 3 * pi + side) ||
+        rim(u.near, u.a12, q.right, q.left) ||
+        rim(u.near, u.a11, q.pipe_right, q.pipe_left) ||
         bar(u.at(u.near, -u.a11), u.at(u.face, -u.a11)) ||
         bar(u.at(u.near, u.a11), u.at(u.face, u.a11)) ||
-        rim(u.hub, u.a11, 0, pi))
+        rim(u.hub, u.a11, q.right, q.left))
         return 1;
     o.code(kEnd3);
-    return rim(u.face, u.a11, 0, pi);
+    return rim(u.face, u.a11, q.right, q.left);
 }
 
 // Views 3 and 4: the branch upright, shortened by k, its sections ellipses k
 // as high as wide (rotation 0).
 int jarf42sl_v3(BZI_WRT_PRM* w, const B* b)
 {
-    const Branch u = branch(b, pt(0, 1), pt(1, 0), k, k, 0, 0);
+    const Branch u = branch(b, pt(0, 1), pt(1, 0), k, k, 0);
     return run_and_branch(w, b, u, view_no(w) == 3);
 }
 
@@ -311,7 +317,7 @@ int jarf42sl_v6(BZI_WRT_PRM* w, const B* b)
     constexpr double turn = 54.73561032;
     const double rho = turn * std::acos(-1.0) / 180.0;
     const tagRPT ax = {std::cos(rho), std::sin(rho)}, ac = {std::sin(rho), -std::cos(rho)};
-    const Branch u = branch(b, ax, ac, std::sqrt(0.75), 0.5, turn, -0.5 * std::acos(-1.0));
+    const Branch u = branch(b, ax, ac, std::sqrt(0.75), 0.5, turn);
     return run_and_branch(w, b, u, view_no(w) == 6);
 }
 
