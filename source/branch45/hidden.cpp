@@ -51,7 +51,7 @@ int unit_circle(tagRPT p, tagRPT q, double* u)
 }
 
 // Where f crosses stretch st (within the stretch), as points of f's unit
-// circle, into u; how many. When both ellipses have one shape and turn (the
+// circle, into u; how many, or -1 when f is the stretch's own ellipse. When both ellipses have one shape and turn (the
 // stretch maps to a circle in f's unit frame, as coaxial rims seen alike do)
 // the crossings are those of two circles; otherwise the host's conic routine
 // finds them.
@@ -66,6 +66,7 @@ int stretch_crossings(const EllFrame& f, const Cover::Stretch& st, tagRPT* u)
     int n = 0;
     if (std::fabs(dot2(g2, g2) - r2) <= 1e-12 * r2 && std::fabs(dot2(g1, g2)) <= 1e-12 * r2) {
         const double d = std::sqrt(dot2(m, m)), r = std::sqrt(r2);
+        if (d < 1e-12 && std::fabs(r - 1) < 1e-12) return -1;
         if (d <= 0 || d >= 1 + r || d <= std::fabs(1 - r)) return 0;
         const double x = (1 - r2 + d * d) / (2 * d);
         if (1 - x * x <= kTouch) return 0;
@@ -106,15 +107,21 @@ void sort_inner(Cut* cut, int n)
         for (int j = i; j > 1 && cut[j].k < cut[j - 1].k; --j) std::swap(cut[j], cut[j - 1]);
 }
 
+bool inside(const Cover& c, tagRPT q);
+bool on_outline(const Cover& c, tagRPT q);
+
 // Writes the uncovered runs between the sorted cuts; mid(a, b) is a point of
 // the element between places a and b, put(i, j) writes the run from cut i to cut j.
+// Only an element that runs along part of the outline ('along') can have a
+// run between cuts that lies on the outline itself.
 template <class Mid, class Put>
-int runs(const Cover& c, const Cut* cut, int n, Mid mid, Put put)
+int runs(const Cover& c, const Cut* cut, int n, bool along, Mid mid, Put put)
 {
     int open = -1;  // index where the current visible run started
     for (int i = 0; i + 1 < n; ++i) {
         if (cut[i + 1].k - cut[i].k <= 1e-12) continue;
-        const bool seen = !covers(c, mid(cut[i].k, cut[i + 1].k));
+        const tagRPT q = mid(cut[i].k, cut[i + 1].k);
+        const bool seen = !inside(c, q) && !(along && on_outline(c, q));
         if (seen && open < 0) open = i;
         if (!seen && open >= 0) {
             if (put(open, i)) return 1;
@@ -169,34 +176,55 @@ void Cover::add_short_arc(const tagRELL& e, tagRPT to)
     add(to);
 }
 
-bool covers(const Cover& c, tagRPT q)
+namespace {
+
+// Even-odd over the corners joined by straight chords, then each curved
+// stretch flips the points between its chord and itself.
+bool inside(const Cover& c, tagRPT q)
 {
     if (!c.near_box(q, q)) return false;
-    // Even-odd over the corners joined by straight chords, then each curved
-    // stretch flips the points between its chord and itself.
     bool in = false;
     for (int i = 0, j = c.n - 1; i < c.n; j = i++) {
-        const tagRPT a = c.p[i], b = c.p[j], d = b - a;
-        if (c.arc[j] < 0 && Cover::boxes_meet(a, b, q, q)) {
-            const double len2 = dot2(d, d);
-            const double s = len2 > 0 ? std::clamp(dot2(q - a, d) / len2, 0.0, 1.0) : 0.0;
-            const tagRPT off = q - (a + s * d);
-            if (dot2(off, off) < kOn * kOn) return true;
-        }
-        // q lies left of where the edge crosses its height: (q.x - a.x) d.y < d.x (q.y - a.y), for d.y > 0.
-        if ((a.y > q.y) != (b.y > q.y) && ((q.x - a.x) * d.y < d.x * (q.y - a.y)) == (d.y > 0)) in = !in;
+        const tagRPT a = c.p[i], b = c.p[j];
+        if ((a.y > q.y) != (b.y > q.y) && ((q.x - a.x) * (b.y - a.y) < (b.x - a.x) * (q.y - a.y)) == (b.y > a.y))
+            in = !in;  // q lies left of where the edge crosses its height
     }
     for (int k = 0; k < c.n_arcs; ++k) {
         const Cover::Stretch& st = c.arcs[k];
         if (!Cover::boxes_meet(q, q, st.lo, st.hi)) continue;  // outside the whole ellipse
         const tagRPT u = st.f.unit(q);
-        const double r2 = dot2(u, u), side = u.x * st.mx + u.y * st.my;
-        // On the curve: |r - 1| times the shorter semi-axis within kOn (r + 1 is about 2 there).
-        if (std::fabs(r2 - 1) < 2 * kOn * st.f.shorter_inv && side >= st.ch * std::sqrt(r2)) return true;
-        if (r2 < 1 && side > st.ch) in = !in;
+        if (dot2(u, u) < 1 && u.x * st.mx + u.y * st.my > st.ch) in = !in;
     }
     return in;
 }
+
+// Whether q lies within kOn of the outline.
+bool on_outline(const Cover& c, tagRPT q)
+{
+    if (!c.near_box(q, q)) return false;
+    for (int i = 0, j = c.n - 1; i < c.n; j = i++) {
+        const tagRPT a = c.p[i], b = c.p[j], d = b - a;
+        if (c.arc[j] >= 0 || !Cover::boxes_meet(a, b, q, q)) continue;
+        const double len2 = dot2(d, d);
+        const double s = len2 > 0 ? std::clamp(dot2(q - a, d) / len2, 0.0, 1.0) : 0.0;
+        const tagRPT off = q - (a + s * d);
+        if (dot2(off, off) < kOn * kOn) return true;
+    }
+    for (int k = 0; k < c.n_arcs; ++k) {
+        const Cover::Stretch& st = c.arcs[k];
+        if (!Cover::boxes_meet(q, q, st.lo, st.hi)) continue;
+        const tagRPT u = st.f.unit(q);
+        const double r2 = dot2(u, u);
+        // |r - 1| times the shorter semi-axis within kOn (r + 1 is about 2 there).
+        if (std::fabs(r2 - 1) < 2 * kOn * st.f.shorter_inv && u.x * st.mx + u.y * st.my >= st.ch * std::sqrt(r2))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool covers(const Cover& c, tagRPT q) { return inside(c, q) || on_outline(c, q); }
 
 int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b)
 {
@@ -207,20 +235,25 @@ int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b)
     cut[n++] = {0, a};
     auto keep = [&](double s) { cut[n++] = {s, a + s * d}; };
     const double tol = kOn * std::sqrt(dot2(d, d));  // kOn off the segment's line, times its length
+    bool along = false;
+    double side[Cover::kMax];  // each corner's side of the segment's line, times its length
+    for (int i = 0; i < c.n; ++i) side[i] = cross2(d, c.p[i] - a);
     for (int i = 0, j = c.n - 1; i < c.n; j = i++) {
         if (c.arc[j] >= 0) continue;
         const tagRPT p = c.p[j], e = c.p[i] - c.p[j];
-        const double sp = cross2(d, p - a), sq = cross2(d, c.p[i] - a);
+        const double sp = side[j], sq = side[i];
         if ((sp > tol && sq > tol) || (sp < -tol && sq < -tol)) continue;  // the edge lies to one side
         const double den = cross2(d, e);
         if (std::fabs(den) < 1e-12) {
             // Parallel: where the segment runs along the edge, the edge's ends
             // bound the stretch it runs on the outline.
-            if (std::fabs(sp) < tol)
+            if (std::fabs(sp) < tol) {
+                along = true;
                 for (tagRPT q : {p, c.p[i]}) {
                     const double s = dot2(q - a, d) / dot2(d, d);
                     if (s > 0 && s < 1) keep(s);
                 }
+            }
             continue;
         }
         const double inv = 1 / den, s = cross2(p - a, e) * inv, u = cross2(p - a, d) * inv;
@@ -237,7 +270,7 @@ int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b)
     }
     cut[n++] = {1, b};
     sort_inner(cut, n);
-    return runs(c, cut, n, [&](double s0, double s1) { return a + (0.5 * (s0 + s1)) * d; },
+    return runs(c, cut, n, along, [&](double s0, double s1) { return a + (0.5 * (s0 + s1)) * d; },
                 [&](int i, int j) { return dist(cut[i].p, cut[j].p) < 1e-5 ? 0 : o.seg(cut[i].p, cut[j].p); });
 }
 
@@ -259,20 +292,28 @@ int earc_outside(Out& o, const Cover& c, const tagRELL& e, tagRPT s, tagRPT t)
         const double k = after(turn_of(u), k0);
         if (k < k1 && n < kMaxCuts - 1) cut[n++] = {k, f.from_unit(u)};
     };
+    bool along = false;
     for (int i = 0, j = c.n - 1; i < c.n; j = i++) {
-        if (c.arc[j] >= 0 || !Cover::boxes_meet(c.p[j], c.p[i], centre(e) - half, centre(e) + half)) continue;
+        if (c.arc[j] >= 0) {
+            tagRPT u[4];
+            const int m = stretch_crossings(f, c.arcs[c.arc[j]], u);
+            for (int h = 0; h < m; ++h) keep(u[h]);
+            if (m < 0) {  // the arc runs along the stretch: cut it at the stretch's ends
+                along = true;
+                keep(f.unit(c.p[j]));
+                keep(f.unit(c.p[i]));
+            }
+            continue;
+        }
+        if (!Cover::boxes_meet(c.p[j], c.p[i], centre(e) - half, centre(e) + half)) continue;
         // The cover's edge in the ellipse's unit-circle frame meets the unit circle.
         const tagRPT p = f.unit(c.p[j]), d = f.unit(c.p[i]) - p;
         double u[2];
         for (int h = 0, m = unit_circle(p, d, u); h < m; ++h)
             if (u[h] >= 0 && u[h] <= 1) keep(p + u[h] * d);
     }
-    for (int k = 0; k < c.n_arcs; ++k) {
-        tagRPT u[4];
-        for (int h = 0, m = stretch_crossings(f, c.arcs[k], u); h < m; ++h) keep(u[h]);
-    }
     cut[n++] = {k1, t};
     sort_inner(cut, n);
-    return runs(c, cut, n, [&](double ka, double kb) { return f.from_unit(direction(0.5 * (ka + kb))); },
+    return runs(c, cut, n, along, [&](double ka, double kb) { return f.from_unit(direction(0.5 * (ka + kb))); },
                 [&](int i, int j) { return put(cut[i].k, cut[j].k, cut[i].p, cut[j].p); });
 }

@@ -209,10 +209,9 @@ Turns turns(const Branch& u)
 // The branch's outline seen from its own side: the near half of its root,
 // the pipe lines up to the near half of the disc's first rim, the disc's
 // sides and the far half of its end face.
-Cover branch_cover(const Branch& u)
+void branch_cover(Cover& c, const Branch& u)
 {
     const Turns q = turns(u);
-    Cover c;
     auto curve = [&](double h, double r, tagRPT from, tagRPT to) {  // a stretch walked counter-clockwise
         c.add(u.on(h, r, from));
         c.add_arc(u.section(h, r), u.on(h, r, from), u.on(h, r, to));
@@ -222,7 +221,6 @@ Cover branch_cover(const Branch& u)
     curve(u.near, u.a11, q.pipe_right, q.right);
     curve(u.face, u.a11, q.right, q.left);
     curve(u.near, u.a11, q.left, q.pipe_left);
-    return c;
 }
 
 // The run as view 1 draws it without the branch, then the branch; 'front'
@@ -240,8 +238,9 @@ int run_and_branch(BZI_WRT_PRM* w, const B* b, const Branch& u, bool front)
     const Turns q = turns(u);
 
     // The part in front: the branch, or the run's outline P1, P2 .. P13, P24.
-    Cover c = front ? branch_cover(u) : Cover{};
-    if (!front)
+    Cover c;
+    if (front) branch_cover(c, u);
+    else
         for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 24}) c.add(P[n]);
 
     Out o(w);
