@@ -94,11 +94,16 @@ tagRPT half_box(const EllFrame& f)
     return {std::sqrt(a * c + b * s), std::sqrt(a * s + b * c)};
 }
 
-// A cut along the element: its place k (growing along the element) and its point.
+// A cut along the element: its place k (growing along the element), its
+// point, and whether it is a clean crossing (through one edge or stretch,
+// clear of its ends), across which the element passes from covered to seen
+// or back.
 struct Cut {
     double k;
     tagRPT p;
+    bool clean;
 };
+constexpr double kClear = 1e-9;  // how far from an edge's ends (in its parameter) a clean crossing lies
 
 // Sorts the cuts between the element's two ends cut[0] and cut[n-1]; there are few.
 void sort_inner(Cut* cut, int n)
@@ -113,15 +118,25 @@ bool on_outline(const Cover& c, tagRPT q);
 // Writes the uncovered runs between the sorted cuts; mid(a, b) is a point of
 // the element between places a and b, put(i, j) writes the run from cut i to cut j.
 // Only an element that runs along part of the outline ('along') can have a
-// run between cuts that lies on the outline itself.
+// run between cuts that lies on the outline itself. A run is tested at its
+// middle unless a clean crossing, clear of the cuts either side, separates it
+// from the run before: then it is seen where that one was covered.
 template <class Mid, class Put>
 int runs(const Cover& c, const Cut* cut, int n, bool along, Mid mid, Put put)
 {
     int open = -1;  // index where the current visible run started
+    int last = -1;  // the run tested or flipped last
+    bool seen = false;
     for (int i = 0; i + 1 < n; ++i) {
         if (cut[i + 1].k - cut[i].k <= 1e-12) continue;
-        const tagRPT q = mid(cut[i].k, cut[i + 1].k);
-        const bool seen = !inside(c, q) && !(along && on_outline(c, q));
+        if (!along && last == i - 1 && cut[i].clean && cut[i].k - cut[i - 1].k > kClear &&
+            cut[i + 1].k - cut[i].k > kClear) {
+            seen = !seen;
+        } else {
+            const tagRPT q = mid(cut[i].k, cut[i + 1].k);
+            seen = !inside(c, q) && !(along && on_outline(c, q));
+        }
+        last = i;
         if (seen && open < 0) open = i;
         if (!seen && open >= 0) {
             if (put(open, i)) return 1;
@@ -232,8 +247,8 @@ int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b)
     if (!c.near_box(a, b)) return dist(a, b) < 1e-5 ? 0 : o.seg(a, b);  // nowhere near the cover
     Cut cut[kMaxCuts];
     int n = 0;
-    cut[n++] = {0, a};
-    auto keep = [&](double s) { cut[n++] = {s, a + s * d}; };
+    cut[n++] = {0, a, false};
+    auto keep = [&](double s, bool clean) { cut[n++] = {s, a + s * d, clean}; };
     const double tol = kOn * std::sqrt(dot2(d, d));  // kOn off the segment's line, times its length
     bool along = false;
     double side[Cover::kMax];  // each corner's side of the segment's line, times its length
@@ -251,13 +266,13 @@ int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b)
                 along = true;
                 for (tagRPT q : {p, c.p[i]}) {
                     const double s = dot2(q - a, d) / dot2(d, d);
-                    if (s > 0 && s < 1) keep(s);
+                    if (s > 0 && s < 1) keep(s, false);
                 }
             }
             continue;
         }
         const double inv = 1 / den, s = cross2(p - a, e) * inv, u = cross2(p - a, d) * inv;
-        if (s > 0 && s < 1 && u >= 0 && u <= 1) keep(s);
+        if (s > 0 && s < 1 && u >= 0 && u <= 1) keep(s, u > kClear && u < 1 - kClear);
     }
     for (int k = 0; k < c.n_arcs; ++k) {
         // A curved stretch: crossings on the curve, within the stretch.
@@ -266,9 +281,9 @@ int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b)
         const tagRPT p = st.f.unit(a), q = st.f.unit(b) - p;
         double u[2];
         for (int i = 0, m = unit_circle(p, q, u); i < m; ++i)
-            if (u[i] > 0 && u[i] < 1 && st.holds(p + u[i] * q)) keep(u[i]);
+            if (u[i] > 0 && u[i] < 1 && st.holds(p + u[i] * q)) keep(u[i], st.holds(p + u[i] * q, kClear));
     }
-    cut[n++] = {1, b};
+    cut[n++] = {1, b, false};
     sort_inner(cut, n);
     return runs(c, cut, n, along, [&](double s0, double s1) { return a + (0.5 * (s0 + s1)) * d; },
                 [&](int i, int j) { return dist(cut[i].p, cut[j].p) < 1e-5 ? 0 : o.seg(cut[i].p, cut[j].p); });
@@ -287,21 +302,21 @@ int earc_outside(Out& o, const Cover& c, const tagRELL& e, tagRPT s, tagRPT t)
     if (!c.near_box(centre(e) - half, centre(e) + half)) return put(k0, k1, s, t);  // nowhere near the cover
     Cut cut[kMaxCuts];
     int n = 0;
-    cut[n++] = {k0, s};
-    auto keep = [&](tagRPT u) {  // a crossing, as a point of the unit circle
+    cut[n++] = {k0, s, false};
+    auto keep = [&](tagRPT u, bool clean) {  // a crossing, as a point of the unit circle
         const double k = after(turn_of(u), k0);
-        if (k < k1 && n < kMaxCuts - 1) cut[n++] = {k, f.from_unit(u)};
+        if (k < k1 && n < kMaxCuts - 1) cut[n++] = {k, f.from_unit(u), clean};
     };
     bool along = false;
     for (int i = 0, j = c.n - 1; i < c.n; j = i++) {
         if (c.arc[j] >= 0) {
             tagRPT u[4];
             const int m = stretch_crossings(f, c.arcs[c.arc[j]], u);
-            for (int h = 0; h < m; ++h) keep(u[h]);
+            for (int h = 0; h < m; ++h) keep(u[h], false);
             if (m < 0) {  // the arc runs along the stretch: cut it at the stretch's ends
                 along = true;
-                keep(f.unit(c.p[j]));
-                keep(f.unit(c.p[i]));
+                keep(f.unit(c.p[j]), false);
+                keep(f.unit(c.p[i]), false);
             }
             continue;
         }
@@ -310,9 +325,9 @@ int earc_outside(Out& o, const Cover& c, const tagRELL& e, tagRPT s, tagRPT t)
         const tagRPT p = f.unit(c.p[j]), d = f.unit(c.p[i]) - p;
         double u[2];
         for (int h = 0, m = unit_circle(p, d, u); h < m; ++h)
-            if (u[h] >= 0 && u[h] <= 1) keep(p + u[h] * d);
+            if (u[h] >= 0 && u[h] <= 1) keep(p + u[h] * d, u[h] > kClear && u[h] < 1 - kClear);
     }
-    cut[n++] = {k1, t};
+    cut[n++] = {k1, t, false};
     sort_inner(cut, n);
     return runs(c, cut, n, along, [&](double ka, double kb) { return f.from_unit(direction(0.5 * (ka + kb))); },
                 [&](int i, int j) { return put(cut[i].k, cut[j].k, cut[i].p, cut[j].p); });

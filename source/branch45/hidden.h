@@ -43,8 +43,9 @@ struct Cover {
         EllFrame f;
         double mx, my, ch;
         tagRPT lo, hi;  // the box round the whole ellipse
-        // Whether the point u of the unit circle lies within the stretch.
-        bool holds(tagRPT u) const { return u.x * mx + u.y * my > ch; }
+        // Whether the point u of the unit circle lies within the stretch (by
+        // more than 'clear').
+        bool holds(tagRPT u, double clear = 0) const { return u.x * mx + u.y * my > ch + clear; }
     };
     tagRPT p[kMax];
     signed char arc[kMax];  // the stretch the edge from p[j] runs along, or -1
