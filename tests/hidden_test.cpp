@@ -60,6 +60,8 @@ TEST(Hidden, VisiblePiecesEndOnTheExactCrossings)
          {{-2, -0.1, 2, -0.1}}},
         {"circle arc behind a strip", square(-0.5, 0, 0.5, 2), true, unit, {1, 0}, {-1, 0},
          {{1, 0, 0.5, h3}, {-0.5, h3, -1, 0}}},
+        {"circle arc partly along the cover's own curve: hidden there", half(unit, {1, 0}, {-1, 0}), true, unit,
+         {0, -1}, {0, 1}, {{0, -1, 1, 0}}},
         {"circle behind a circle's half", half({1, 0, 1, 1, 0}, {1, 1}, {1, -1}), true, unit, {0, -1}, {0, 1},
          {{0, -1, 0.5, -h3}, {0.5, h3, 0, 1}}},
         {"turned ellipse behind the half of one alike, axes swapped",

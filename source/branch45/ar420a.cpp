@@ -458,7 +458,7 @@ int ar420a_v6(BZI_WRT_PRM* w, const B* b)
         c.add(P[50]);
         c.add_short_arc(v.e.o, Z[74]);
         c.add(Z[75]);
-        c.add_arc(v.e.e, Z[76], Z[75], true);
+        c.add_arc(v.e.e, Z[76], Z[75]);
         c.add(Z[76]);
         c.add(Z[77]);
         c.add_short_arc(v.e.o, P[51]);
@@ -467,7 +467,7 @@ int ar420a_v6(BZI_WRT_PRM* w, const B* b)
         c.add_short_arc(v.e.m0, P[53]);
         if (!v.pipe_whole) c.add(Z[80]);
         c.add(v.low);
-        c.add_arc(v.root, v.up, v.low, true);
+        c.add_arc(v.root, v.up, v.low);
     } else {
         for (const tagRPT& q : v.run) c.add(q);
     }

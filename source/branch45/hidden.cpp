@@ -51,10 +51,10 @@ int unit_circle(tagRPT p, tagRPT q, double* u)
 }
 
 // Where f crosses stretch st (within the stretch), as points of f's unit
-// circle, into u; how many, or -1 when f is the stretch's own ellipse. When both ellipses have one shape and turn (the
-// stretch maps to a circle in f's unit frame, as coaxial rims seen alike do)
-// the crossings are those of two circles; otherwise the host's conic routine
-// finds them.
+// circle, into u; how many, or -1 when f is the stretch's own ellipse. When
+// both ellipses have one shape and turn (the stretch maps to a circle in f's
+// unit frame, as coaxial rims seen alike do) the crossings are those of two
+// circles; otherwise the host's conic routine finds them.
 int stretch_crossings(const EllFrame& f, const Cover::Stretch& st, tagRPT* u)
 {
     const EllFrame& g = st.f;
@@ -112,87 +112,6 @@ void sort_inner(Cut* cut, int n)
         for (int j = i; j > 1 && cut[j].k < cut[j - 1].k; --j) std::swap(cut[j], cut[j - 1]);
 }
 
-bool inside(const Cover& c, tagRPT q);
-bool on_outline(const Cover& c, tagRPT q);
-
-// Writes the uncovered runs between the sorted cuts; mid(a, b) is a point of
-// the element between places a and b, put(i, j) writes the run from cut i to cut j.
-// Only an element that runs along part of the outline ('along') can have a
-// run between cuts that lies on the outline itself. A run is tested at its
-// middle unless a clean crossing, clear of the cuts either side, separates it
-// from the run before: then it is seen where that one was covered.
-template <class Mid, class Put>
-int runs(const Cover& c, const Cut* cut, int n, bool along, Mid mid, Put put)
-{
-    int open = -1;  // index where the current visible run started
-    int last = -1;  // the run tested or flipped last
-    bool seen = false;
-    for (int i = 0; i + 1 < n; ++i) {
-        if (cut[i + 1].k - cut[i].k <= 1e-12) continue;
-        if (!along && last == i - 1 && cut[i].clean && cut[i].k - cut[i - 1].k > kClear &&
-            cut[i + 1].k - cut[i].k > kClear) {
-            seen = !seen;
-        } else {
-            const tagRPT q = mid(cut[i].k, cut[i + 1].k);
-            seen = !inside(c, q) && !(along && on_outline(c, q));
-        }
-        last = i;
-        if (seen && open < 0) open = i;
-        if (!seen && open >= 0) {
-            if (put(open, i)) return 1;
-            open = -1;
-        }
-    }
-    return open >= 0 ? put(open, n - 1) : 0;
-}
-
-}  // namespace
-
-EllFrame::EllFrame(const tagRELL& el) : e(el)
-{
-    if (el.rot != 0) {
-        const double r = el.rot * 3.14159265358979323846 / 180.0;
-        c = std::cos(r), s = std::sin(r);
-    }
-    ia = 1 / std::fabs(el.a), ib = 1 / std::fabs(el.b);
-    shorter_inv = std::max(ia, ib);
-}
-
-void Cover::add_arc(const tagRELL& e, tagRPT s, tagRPT t, bool backwards)
-{
-    (void)backwards;  // the stretch is the same curve whichever way the walk runs
-    if (n == 0 || n_arcs >= kMaxArcs) return;
-    Stretch& st = arcs[n_arcs];
-    st.f = EllFrame(e);
-    // The middle direction and the half span's cosine from the ends' unit
-    // vectors: the bisector of the two, turned round when the stretch runs
-    // more than half way round.
-    const tagRPT us = st.f.unit(s), ut = st.f.unit(t);  // on the unit circle: s and t lie on e
-    const bool over_half = cross2(us, ut) < 0;
-    const tagRPT sum = us + ut;
-    const double len = std::sqrt(dot2(sum, sum));
-    const tagRPT m = len > 1e-12 ? (over_half ? -1.0 : 1.0) / len * sum : pt(-us.y, us.x);
-    st.mx = m.x, st.my = m.y;
-    st.ch = (over_half ? -1 : 1) * std::sqrt(std::max(0.0, 0.5 * (1 + dot2(us, ut))));
-    arc[n - 1] = static_cast<signed char>(n_arcs++);
-    // The whole ellipse's box: the stretch may bulge past its corners.
-    const tagRPT half = half_box(st.f);
-    st.lo = centre(e) - half, st.hi = centre(e) + half;
-    grow(st.lo);
-    grow(st.hi);
-}
-
-void Cover::add_short_arc(const tagRELL& e, tagRPT to)
-{
-    const tagRPT from = p[n - 1];
-    const EllFrame f(e);
-    if (cross2(f.unit(from), f.unit(to)) >= 0) add_arc(e, from, to);
-    else add_arc(e, to, from, true);
-    add(to);
-}
-
-namespace {
-
 // Even-odd over the corners joined by straight chords, then each curved
 // stretch flips the points between its chord and itself.
 bool inside(const Cover& c, tagRPT q)
@@ -237,9 +156,81 @@ bool on_outline(const Cover& c, tagRPT q)
     return false;
 }
 
+// Writes the uncovered runs between the sorted cuts; mid(a, b) is a point of
+// the element between places a and b, put(i, j) writes the run from cut i to cut j.
+// Only an element that runs along part of the outline ('along') can have a
+// run between cuts that lies on the outline itself. A run is tested at its
+// middle unless a clean crossing, clear of the cuts either side, separates it
+// from the run before: then it is seen where that one was covered.
+template <class Mid, class Put>
+int runs(const Cover& c, const Cut* cut, int n, bool along, Mid mid, Put put)
+{
+    int open = -1;  // index where the current visible run started
+    int last = -1;  // the run tested or flipped last
+    bool seen = false;
+    for (int i = 0; i + 1 < n; ++i) {
+        if (cut[i + 1].k - cut[i].k <= 1e-12) continue;
+        if (!along && last == i - 1 && cut[i].clean && cut[i].k - cut[i - 1].k > kClear &&
+            cut[i + 1].k - cut[i].k > kClear) {
+            seen = !seen;
+        } else {
+            const tagRPT q = mid(cut[i].k, cut[i + 1].k);
+            seen = !inside(c, q) && !(along && on_outline(c, q));
+        }
+        last = i;
+        if (seen && open < 0) open = i;
+        if (!seen && open >= 0) {
+            if (put(open, i)) return 1;
+            open = -1;
+        }
+    }
+    return open >= 0 ? put(open, n - 1) : 0;
+}
+
 }  // namespace
 
-bool covers(const Cover& c, tagRPT q) { return inside(c, q) || on_outline(c, q); }
+EllFrame::EllFrame(const tagRELL& el) : e(el)
+{
+    if (el.rot != 0) {
+        const double r = el.rot * 3.14159265358979323846 / 180.0;
+        c = std::cos(r), s = std::sin(r);
+    }
+    ia = 1 / std::fabs(el.a), ib = 1 / std::fabs(el.b);
+    shorter_inv = std::max(ia, ib);
+}
+
+void Cover::add_arc(const tagRELL& e, tagRPT s, tagRPT t)
+{
+    if (n == 0 || n_arcs >= kMaxArcs) return;
+    Stretch& st = arcs[n_arcs];
+    st.f = EllFrame(e);
+    // The middle direction and the half span's cosine from the ends' unit
+    // vectors: the bisector of the two, turned round when the stretch runs
+    // more than half way round.
+    const tagRPT us = st.f.unit(s), ut = st.f.unit(t);  // on the unit circle: s and t lie on e
+    const bool over_half = cross2(us, ut) < 0;
+    const tagRPT sum = us + ut;
+    const double len = std::sqrt(dot2(sum, sum));
+    const tagRPT m = len > 1e-12 ? (over_half ? -1.0 : 1.0) / len * sum : pt(-us.y, us.x);
+    st.mx = m.x, st.my = m.y;
+    st.ch = (over_half ? -1 : 1) * std::sqrt(std::max(0.0, 0.5 * (1 + dot2(us, ut))));
+    arc[n - 1] = static_cast<signed char>(n_arcs++);
+    // The whole ellipse's box: the stretch may bulge past its corners.
+    const tagRPT half = half_box(st.f);
+    st.lo = centre(e) - half, st.hi = centre(e) + half;
+    grow(st.lo);
+    grow(st.hi);
+}
+
+void Cover::add_short_arc(const tagRELL& e, tagRPT to)
+{
+    const tagRPT from = p[n - 1];
+    const EllFrame f(e);
+    if (cross2(f.unit(from), f.unit(to)) >= 0) add_arc(e, from, to);
+    else add_arc(e, to, from);
+    add(to);
+}
+
 
 int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b)
 {

@@ -74,18 +74,17 @@ struct Cover {
                (ys ? b.y : a.y) >= lo.y - m && (ys ? a.y : b.y) <= hi.y + m;
     }
     // The edge from the last point added to the next one (or back to the
-    // first) runs along the elliptic arc of e from s to t (counter-clockwise);
-    // the walk goes from s to t, or from t to s when 'backwards'. The caller
-    // adds the walk's end point itself.
-    void add_arc(const tagRELL& e, tagRPT s, tagRPT t, bool backwards = false);
+    // first) runs along the elliptic arc of e from s to t (counter-clockwise),
+    // whichever of s and t the walk reaches first. The caller adds the walk's
+    // end point itself.
+    void add_arc(const tagRELL& e, tagRPT s, tagRPT t);
     // The shorter way along e from the last point added to 'to', then 'to'.
     void add_short_arc(const tagRELL& e, tagRPT to);
 };
 
-// Whether q lies inside the cover (even-odd rule) or within 1e-9 mm of its
-// outline: an element running along the front part's outline is hidden, the
-// outline being drawn itself.
-bool covers(const Cover& c, tagRPT q);
+// A point is covered inside the cover (even-odd rule) or, for an element
+// running along the front part's outline, within 1e-9 mm of it: the outline
+// is drawn itself.
 
 // Segment a-b, written where it is not covered. 0, or 1 when a write failed.
 int seg_outside(Out& o, const Cover& c, tagRPT a, tagRPT b);
