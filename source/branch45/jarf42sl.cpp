@@ -1,5 +1,4 @@
 // 45-degree branch with a long spigot branch.
-#include <algorithm>
 #include <cmath>
 
 #include "arftable.h"
