@@ -21,6 +21,7 @@ double dot2(tagRPT a, tagRPT b) { return a.x * b.x + a.y * b.y; }
 double turn_of(tagRPT u)
 {
     const double s = std::fabs(u.x) + std::fabs(u.y);
+    if (s == 0) return 0;  // no direction (an end at the centre): as +x
     const double x = u.x / s, y = u.y / s;
     return y >= 0 ? (x >= 0 ? y : 1 - x) : (x <= 0 ? 2 - y : 3 + x);
 }

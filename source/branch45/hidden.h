@@ -33,7 +33,9 @@ struct EllFrame {
 };
 
 // The outline of the part in front, corner by corner; the edge from one corner
-// to the next is straight unless add_arc made it a curved stretch.
+// to the next is straight unless add_arc made it a curved stretch. Corners
+// past kMax and stretches past kMaxArcs are dropped (the outlines have at most
+// 16 and 6).
 struct Cover {
     static constexpr int kMax = 32, kMaxArcs = 8;
     // Stretch: an arc of an ellipse; (mx, my) the unit-frame direction of its
