@@ -203,21 +203,22 @@ bool take_element(const BZI_WRT_PRM* w)
     ++rec.writes;
     if (injected_write_fault()) return false;
     const Form f = form_of_tag(bzifile.elem_tag);
+    const int n = geo_count(f);  // once: an exported routine, called through the symbol table
     // A record whose length disagrees with its form would be misread by a real
     // host; refuse it so a protocol slip shows as a failed write.
-    if (f == Form::unknown || w->rec_len != bzifile.rec_len || bzifile.rec_len != 40 + 8 * geo_count(f)) {
+    if (f == Form::unknown || w->rec_len != bzifile.rec_len || bzifile.rec_len != 40 + 8 * n) {
         add_failure("gfbziwt", rec.writes, false,
                     "gfbziwt refused write " + std::to_string(rec.writes) + ": element tag " +
                         std::to_string(bzifile.elem_tag) + " with record length " + std::to_string(w->rec_len) + "/" +
                         std::to_string(bzifile.rec_len));
         return false;
     }
-    for (int i = 0; i < geo_count(f); ++i)
+    for (int i = 0; i < n; ++i)
         if (!std::isfinite(bzifile.geo[i])) {
             add_failure("gfbziwt", rec.writes, false,
                         "gfbziwt refused element " + std::to_string(rec.elements.size() + 1) + " (" +
                             form_name(f) + ", write " + std::to_string(rec.writes) + "): geometry value " +
-                            std::to_string(i + 1) + " of " + std::to_string(geo_count(f)) + " is " +
+                            std::to_string(i + 1) + " of " + std::to_string(n) + " is " +
                             value_text(bzifile.geo[i]));
             return false;
         }
@@ -230,7 +231,6 @@ bool take_element(const BZI_WRT_PRM* w)
     e.style = bzifile.line_style;
     e.pen = bzifile.pen;
     e.line_type = bzifile.line_type;
-    const int n = geo_count(e.form);
     for (int i = 0; i < n; ++i) e.geo[i] = bzifile.geo[i];
     rec.elements.push_back(e);
     return true;

@@ -422,15 +422,6 @@ void root_rim(V6& v, const tagRPT* Z, const B* b)
     v.low = c + (Z[81] - Z[90]);
 }
 
-int line_across(Out& o, const Cover& c, bool trim, tagRPT a, tagRPT b, const char* free = nullptr)
-{
-    return trim ? seg_outside(o, c, a, b, free) : o.intended(Intended::free_ends, free).seg(a, b);
-}
-int arc_on(Out& o, const Cover& c, bool trim, const tagRELL& e, tagRPT s, tagRPT t, const char* free = nullptr)
-{
-    return trim ? earc_outside(o, c, e, s, t, free) : o.intended(Intended::free_ends, free).earc(e, s, t);
-}
-
 // The run: end 1, the chain up the left side, the socket end face, down the
 // right side to end 1; then, in line style 2, the lines across the socket at
 // the outer step and the pipe entry and the pipe marks. Trimmed against the
@@ -480,21 +471,21 @@ int ar420a_v6(BZI_WRT_PRM* w, const B* b)
         c.add(v.up);
         if (!v.pipe_whole) c.add(Z[71]);
         c.add(P[52]);
-        c.add_short_arc(v.e.m0, Z[72], 4);
+        c.add_short_arc(v.e.m0, Z[72]);
         if (!v.mid_whole) c.add(Z[73]);
         c.add(P[50]);
-        c.add_short_arc(v.e.o, Z[74], 4);
+        c.add_short_arc(v.e.o, Z[74]);
         c.add(Z[75]);
-        c.add_arc(v.e.e, Z[76], Z[75], 8, true);
+        c.add_arc(v.e.e, Z[76], Z[75]);
         c.add(Z[76]);
         c.add(Z[77]);
-        c.add_short_arc(v.e.o, P[51], 4);
+        c.add_short_arc(v.e.o, P[51]);
         if (!v.mid_whole) c.add(Z[78]);
         c.add(Z[79]);
-        c.add_short_arc(v.e.m0, P[53], 4);
+        c.add_short_arc(v.e.m0, P[53]);
         if (!v.pipe_whole) c.add(Z[80]);
         c.add(v.low);
-        c.add_arc(v.root, v.up, v.low, 8, true);
+        c.add_arc(v.root, v.up, v.low);
     } else {
         for (const tagRPT& q : v.run) c.add(q);
     }

@@ -356,7 +356,7 @@ int view12(BZI_WRT_PRM* w, const B* b)
     Cover c;
     for (int n = 14; n <= 27; ++n) c.add(P[n]);
     // Closed under the root arc, walked back from the right root corner.
-    c.add_arc(root, P[14], P[27], 8, true);
+    c.add_arc(root, P[14], P[27]);
     const bool shared = b->d12 == b->d2;
     const tagRPT left_top = shared ? P[14] : P[3], right_top = shared ? P[27] : P[12];
     const tagRPT mark = {0.4 * b->d12, kRoot2 * k * (b->d15 - b->d14)};

@@ -1,5 +1,4 @@
 // 45-degree branch with a long spigot branch.
-#include <algorithm>
 #include <cmath>
 
 #include "arftable.h"
@@ -7,6 +6,7 @@
 #include "comblock.h"
 #include "elemout.h"
 #include "frame.h"
+#include "hidden.h"
 #include "lenrule.h"
 #include "outline.h"
 
@@ -161,79 +161,18 @@ int jarf42sl_v2(BZI_WRT_PRM* w, const B* b)
 // distance t lies at (0, k t), each of its circles an ellipse r wide and k r
 // high (as the 45-degree branch's views 3 and 4 draw it). Where one part
 // stands in front of the other, the lines behind are cut where they pass
-// under its outline: each element is walked in small steps against an
-// inside test of the part in front, and each crossing is found by halving.
-
-constexpr int kSteps = 256;
-constexpr double kEdge = 1e-9;  // a point this close to the front outline counts as covered
-
-// Calls draw(t0, t1) for every stretch of [0, 1] where covered(t) is false.
-template <class Covered, class Draw>
-int uncovered(Covered covered, Draw draw)
-{
-    double from = 0.0, prev = 0.0;
-    bool was = covered(0.0);
-    for (int i = 1; i <= kSteps; ++i) {
-        const double t = i == kSteps ? 1.0 : double(i) / kSteps;
-        const bool now = covered(t);
-        if (now != was) {
-            double lo = prev, hi = t;  // lo keeps 'was', hi keeps 'now'
-            for (int n = 0; n < 60; ++n) {
-                const double m = 0.5 * (lo + hi);
-                (covered(m) == was ? lo : hi) = m;
-            }
-            if (now) {
-                if (draw(from, lo)) return 1;
-            } else {
-                from = hi;
-            }
-            was = now;
-        }
-        prev = t;
-    }
-    return was ? 0 : draw(from, 1.0);
-}
-
-// The visible stretches of segment a-b.
-template <class Covered>
-int seg_uncovered(Out& o, tagRPT a, tagRPT b, Covered covered, const char* free = nullptr)
-{
-    auto at = [&](double t) { return t >= 1.0 ? b : a + t * (b - a); };
-    return uncovered([&](double t) { return covered(at(t)); }, [&](double t0, double t1) {
-        return dist(at(t0), at(t1)) < 1e-6 ? 0 : o.intended(Intended::free_ends, free).seg(at(t0), at(t1));
-    });
-}
-
-// The visible stretches of ellipse e (rotation in degrees) from parameter
-// angle th0 counter-clockwise to th1 (radians); the whole ellipse when th1 -
-// th0 is a full turn and nothing covers it.
-template <class Covered>
-int earc_uncovered(Out& o, const tagRELL& e, double th0, double th1, Covered covered)
-{
-    const double rho = e.rot * std::acos(-1.0) / 180.0, cr = std::cos(rho), sr = std::sin(rho);
-    auto at = [&](double t) {
-        const double th = th0 + t * (th1 - th0);
-        const double u = e.a * std::cos(th), v = e.b * std::sin(th);
-        return pt(e.x + u * cr - v * sr, e.y + u * sr + v * cr);
-    };
-    const bool whole = th1 - th0 >= 2.0 * std::acos(-1.0);
-    return uncovered([&](double t) { return covered(at(t)); }, [&](double t0, double t1) {
-        if (whole && t0 == 0.0 && t1 == 1.0) return o.ellipse(e);
-        return dist(at(t0), at(t1)) < 1e-6 ? 0 : o.earc(e, at(t0), at(t1));
-    });
-}
+// under its outline (hidden.h).
 
 // The branch as views 3 to 7 see it: pipe d12 from its root on the run pipe
 // to e, the end disc d11 from e to the end face at d15 with its hub line at
 // d15 - d14. Its axis runs from the origin along the unit vector ax, each
 // axis distance t drawn 'along' times as long; 'ac' is the unit vector across
 // it. A section of radius R is an ellipse R across and squash·R along the axis.
-// Parameter angles of the section ellipses are counted as in views 3 and 4
-// (0 at +ac, a quarter turn at +ax) and shifted by 'turn' where the drawn
-// ellipse's first semi-axis runs along the axis.
+// A point of a section is named by its direction (cos, sin) of the angle
+// counted from +ac towards +ax.
 struct Branch {
     tagRPT ax, ac;
-    double along, squash, rot, turn;
+    double along, squash, rot;
     double a12, a11, root, near, hub, face;  // half widths; drawn axis distances
     tagRPT at(double h) const { return h * ax; }
     tagRPT at(double h, double w) const { return h * ax + w * ac; }
@@ -242,43 +181,45 @@ struct Branch {
         const tagRPT c = at(h);
         return rot == 0 ? tagRELL{c.x, c.y, r, squash * r, 0} : tagRELL{c.x, c.y, squash * r, r, rot};
     }
+    // The point of section (h, r) in direction cs.
+    tagRPT on(double h, double r, tagRPT cs) const { return at(h) + (r * cs.x) * ac + (squash * r * cs.y) * ax; }
 };
 
-Branch branch(const B* b, tagRPT ax, tagRPT ac, double along, double squash, double rot, double turn)
+Branch branch(const B* b, tagRPT ax, tagRPT ac, double along, double squash, double rot)
 {
     // The axis leaves the run pipe where it is d2/2 from the run's axis in
     // the fitting's plane, at distance d2/2 / k along it.
     const double root = rot == 0 ? 0.5 * b->d2 : along * (0.5 * b->d2 / k);
-    return {ax, ac, along, squash, rot, turn, 0.5 * b->d12, 0.5 * b->d11, root,
+    return {ax, ac, along, squash, rot, 0.5 * b->d12, 0.5 * b->d11, root,
             along * spigot_start(b), along * (b->d15 - b->d14), along * b->d15};
 }
 
-// Whether p lies under the branch's outline seen from its own side: the disc
-// between the near half of its first rim and the far half of its end face,
-// and the pipe from the near half of its root up to the disc.
-bool under_branch(const Branch& u, tagRPT p)
+// The directions the outlines use: across the axis either way, and where the
+// pipe's lines meet the near half of a disc rim.
+struct Turns {
+    tagRPT right, left, pipe_right, pipe_left;
+};
+Turns turns(const Branch& u)
 {
-    const double x = std::abs(p.x * u.ac.x + p.y * u.ac.y), y = p.x * u.ax.x + p.y * u.ax.y;
-    auto half_depth = [&](double a) { return u.squash * a * std::sqrt(std::max(0.0, 1.0 - x * x / (a * a))); };
-    if (x < u.a11 + kEdge && y > u.near - half_depth(u.a11) - kEdge && y < u.face + half_depth(u.a11) + kEdge)
-        return true;
-    return x < u.a12 + kEdge && y > u.root - half_depth(u.a12) - kEdge && y < u.near + kEdge;
+    const double w = u.a12 / u.a11, h = std::sqrt(1 - w * w);
+    return {{1, 0}, {-1, 0}, {w, -h}, {-w, -h}};
 }
 
-// Whether p lies under the run's outline P1, P2 .. P13, P24 (or on it).
-bool under_run(const tagRPT* P, tagRPT p)
+// The branch's outline seen from its own side: the near half of its root,
+// the pipe lines up to the near half of the disc's first rim, the disc's
+// sides and the far half of its end face.
+void branch_cover(Cover& c, const Branch& u)
 {
-    static constexpr int ring[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 24};
-    bool in = false;
-    for (int i = 0, j = 13; i < 14; j = i++) {
-        const tagRPT a = P[ring[i]], b = P[ring[j]];
-        const tagRPT d = b - a;
-        const double len2 = d.x * d.x + d.y * d.y;
-        const double t = std::clamp(((p.x - a.x) * d.x + (p.y - a.y) * d.y) / len2, 0.0, 1.0);
-        if (dist(p, a + t * d) < kEdge) return true;
-        if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) * d.x / d.y) in = !in;
-    }
-    return in;
+    const Turns q = turns(u);
+    auto curve = [&](double h, double r, tagRPT from, tagRPT to) {  // a stretch walked counter-clockwise
+        c.add(u.on(h, r, from));
+        c.add_arc(u.section(h, r), u.on(h, r, from), u.on(h, r, to));
+        c.add(u.on(h, r, to));
+    };
+    curve(u.root, u.a12, q.left, q.right);
+    curve(u.near, u.a11, q.pipe_right, q.right);
+    curve(u.face, u.a11, q.right, q.left);
+    curve(u.near, u.a11, q.left, q.pipe_left);
 }
 
 // The run as view 1 draws it without the branch, then the branch; 'front'
@@ -293,13 +234,18 @@ int run_and_branch(BZI_WRT_PRM* w, const B* b, const Branch& u, bool front)
     copy_pts(P, 2, 71, 12);
     P[25] = data[83];
     P[26] = data[84];
-    const double pi = std::acos(-1.0);
+    const Turns q = turns(u);
+
+    // The part in front: the branch, or the run's outline P1, P2 .. P13, P24.
+    Cover c;
+    if (front) branch_cover(c, u);
+    else
+        for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 24}) c.add(P[n]);
 
     Out o(w);
     // The run, cut under the branch when that comes in front.
     auto run = [&](int from, int to, const char* free = nullptr) {
-        return front ? seg_uncovered(o, P[from], P[to], [&](tagRPT p) { return under_branch(u, p); }, free)
-                     : o.intended(Intended::free_ends, free).seg(P[from], P[to]);
+        return line_across(o, c, front, P[from], P[to], free);
     };
     for (int n = 1; n <= 12; ++n) {
         o.code(n == 7 ? kEnd2 : kBody);
@@ -312,10 +258,9 @@ int run_and_branch(BZI_WRT_PRM* w, const B* b, const Branch& u, bool front)
     if (run(2, 13) || run(6, 9) || run(25, 26, kSocketBottomLine)) return 1;
 
     // The branch, cut under the run when that stands in front.
-    auto hidden = [&](tagRPT p) { return !front && under_run(P, p); };
-    auto bar = [&](tagRPT a, tagRPT c) { return seg_uncovered(o, a, c, hidden); };
-    auto rim = [&](double h, double r, double th0, double th1) {
-        return earc_uncovered(o, u.section(h, r), th0 + u.turn, th1 + u.turn, hidden);
+    auto bar = [&](tagRPT a, tagRPT z) { return line_across(o, c, !front, a, z); };
+    auto rim = [&](double h, double r, tagRPT from, tagRPT to) {
+        return arc_on(o, c, !front, u.section(h, r), u.on(h, r, from), u.on(h, r, to));
     };
     if (front) {
         // Coming towards the viewer the branch shows the near half of its
@@ -325,13 +270,13 @@ int run_and_branch(BZI_WRT_PRM* w, const B* b, const Branch& u, bool front)
         auto upto = [&](double wdt) {  // where the pipe line at wdt meets the first rim's near half
             return smaller_y(cross(line(u.at(u.root, wdt), u.at(u.near, wdt)), near));
         };
-        return rim(u.root, u.a12, pi, 2 * pi) ||
+        return rim(u.root, u.a12, q.left, q.right) ||
                bar(u.at(u.root, -u.a12), upto(-u.a12)) ||
                bar(u.at(u.root, u.a12), upto(u.a12)) ||
                bar(u.at(u.near, -u.a11), u.at(u.face, -u.a11)) ||
                bar(u.at(u.near, u.a11), u.at(u.face, u.a11)) ||
-               rim(u.near, u.a11, pi, 2 * pi) ||
-               rim(u.hub, u.a11, pi, 2 * pi) ||
+               rim(u.near, u.a11, q.left, q.right) ||
+               rim(u.hub, u.a11, q.left, q.right) ||
                o.code(kEnd3).ellipse(u.section(u.face, u.a11)) ||
                o.ellipse(u.section(u.face, u.a12));
     }
@@ -341,24 +286,23 @@ int run_and_branch(BZI_WRT_PRM* w, const B* b, const Branch& u, bool front)
     // of the disc's first face up to the pipe's far half there, the face
     // shows round the pipe, and of the hub line and the end rim only the far
     // halves show.
-    const double side = std::acos(u.a12 / u.a11);
     if (bar(u.at(0, -u.a12), u.at(u.near, -u.a12)) ||
         bar(u.at(0, u.a12), u.at(u.near, u.a12)) ||
-        rim(u.near, u.a12, 0, pi) ||
-        rim(u.near, u.a11, 2 * pi - side, 3 * pi + side) ||
+        rim(u.near, u.a12, q.right, q.left) ||
+        rim(u.near, u.a11, q.pipe_right, q.pipe_left) ||
         bar(u.at(u.near, -u.a11), u.at(u.face, -u.a11)) ||
         bar(u.at(u.near, u.a11), u.at(u.face, u.a11)) ||
-        rim(u.hub, u.a11, 0, pi))
+        rim(u.hub, u.a11, q.right, q.left))
         return 1;
     o.code(kEnd3);
-    return rim(u.face, u.a11, 0, pi);
+    return rim(u.face, u.a11, q.right, q.left);
 }
 
 // Views 3 and 4: the branch upright, shortened by k, its sections ellipses k
 // as high as wide (rotation 0).
 int jarf42sl_v3(BZI_WRT_PRM* w, const B* b)
 {
-    const Branch u = branch(b, pt(0, 1), pt(1, 0), k, k, 0, 0);
+    const Branch u = branch(b, pt(0, 1), pt(1, 0), k, k, 0);
     return run_and_branch(w, b, u, view_no(w) == 3);
 }
 
@@ -373,7 +317,7 @@ int jarf42sl_v6(BZI_WRT_PRM* w, const B* b)
     constexpr double turn = 54.73561032;
     const double rho = turn * std::acos(-1.0) / 180.0;
     const tagRPT ax = {std::cos(rho), std::sin(rho)}, ac = {std::sin(rho), -std::cos(rho)};
-    const Branch u = branch(b, ax, ac, std::sqrt(0.75), 0.5, turn, -0.5 * std::acos(-1.0));
+    const Branch u = branch(b, ax, ac, std::sqrt(0.75), 0.5, turn);
     return run_and_branch(w, b, u, view_no(w) == 6);
 }
 

@@ -180,21 +180,23 @@ int jarf91w0_v6(BZI_WRT_PRM* w, const B* b)
         P[35] = {P[4].x, P[36].y};
     }
     auto rim = [&](int n) { return slant_rim(P[n].x, P[n].y, k); };
-    P[37] = smaller_x(cross(line(P[8], P[9]), rim(10)));
-    P[38] = smaller_x(cross(line(P[14], P[15]), rim(10)));
-    P[39] = smaller_x(cross(line(P[6], P[7]), rim(8)));
-    P[40] = smaller_x(cross(line(P[16], P[17]), rim(8)));
-    // The outer bend arc meets the rim where the body narrows. Of the points the
-    // circle-ellipse routine returns only those it marks as crossings take part
-    // (an unmarked slot holds no point, and letting it win a comparison would
-    // pull the arc's end off the rim and open the outline); the rule picks
-    // among the first two of them. Were there none, the arc keeps its view-1
-    // end P5, which lies on its circle.
-    P[41] = smaller_x(cross(circ(P[26], R), rim(5), {P[5], P[5]}));
     const double rho = std::sqrt((P[3].y - P[32].y) * (P[3].y - P[32].y) + (P[33].x - P[32].x) * (P[33].x - P[32].x));
     const tagRELL mitre = ell(P[33], k * rho, rho, 45);
     Out o(w);
     if (front) {
+        // Where the body lines and the outer bend arc pass behind the rims: only
+        // the socket view draws them.
+        P[37] = smaller_x(cross(line(P[8], P[9]), rim(10)));
+        P[38] = smaller_x(cross(line(P[14], P[15]), rim(10)));
+        P[39] = smaller_x(cross(line(P[6], P[7]), rim(8)));
+        P[40] = smaller_x(cross(line(P[16], P[17]), rim(8)));
+        // The outer bend arc meets the rim where the body narrows. Of the points the
+        // circle-ellipse routine returns only those it marks as crossings take part
+        // (an unmarked slot holds no point, and letting it win a comparison would
+        // pull the arc's end off the rim and open the outline); the rule picks
+        // among the first two of them. Were there none, the arc keeps its view-1
+        // end P5, which lies on its circle.
+        P[41] = smaller_x(cross(circ(P[26], R), rim(5), {P[5], P[5]}));
         const tagRELL seam = ell(P[36], k * (rho + 5), rho + 5, 45);
         P[42] = smaller_x(cross(line(P[18], P[20]), seam));
         P[43] = smaller_x(cross(line(P[3], P[4]), seam));
