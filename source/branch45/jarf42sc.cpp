@@ -1,9 +1,13 @@
-// 45-degree branch with a stepped hub on the run; large branches take the
+// 45-degree branch whose run ends in a flange; large branches take the
 // socket block of the large-branch outlines.
+#include <algorithm>
+#include <cmath>
+
 #include "arftable.h"
 #include "catalog.h"
 #include "comblock.h"
 #include "frame.h"
+#include "small45.h"
 
 namespace {
 
@@ -33,8 +37,418 @@ constinit Table2<B, 5, 19> table = table2<5, 19>(
 
 constexpr int kSample1 = 65, kSample2 = 50;
 
-// View codes 1 to 7; the outlines fill their slots.
-constexpr ViewFnAlf<B> kViews[8] = {};
+// ---------------------------------------------------------------------------
+// Outlines. The run stands on the y axis as in the other 45-degree branches,
+// end 1 at y = -d10, but it carries no socket: a plain pipe d2 (wall d7) up
+// to a flange of diameter d1 and thickness 2 d3 centred at y = d4, whose face
+// at d4 + d3 is end 2. The branch leaves the origin on the 45-degree
+// diagonal: up to 125 a pipe d12 with the branch socket of zahyoar1 (end
+// distance d15), above 125 a plain pipe a5 wide (wall a9, the ALF_SIZE block)
+// with its end face at d8.
+
+using namespace small45;
+
+constexpr double kRoot2 = 1.414213562;  // the large branch's stored divisor, as in view 1
+
+// The small branch's hidden socket lines, drawn as the 45-degree branch draws
+// them: the pipe's end inside the socket, and the socket's inner rims in the
+// turned views, whose ends lie where the side lines pass under a larger rim.
+constexpr const char* kPipeEnd = "pipe's end inside the branch socket: its ends lie under the socket's steps";
+constexpr const char* kInnerRims = "branch socket rim whose ends lie under a larger rim, not on the side lines";
+
+// The run's measures: pipe and flange radii, the flange's foot, seam and face
+// heights. The pipe's bore (wall d7) shows at both ends: the flange is bored
+// to the pipe.
+struct Run {
+    double r, f, foot, seam, face, bore, end1;
+};
+Run run_of(const B* b)
+{
+    return {0.5 * b->d2, 0.5 * b->d1, b->d4 - b->d3, b->d4, b->d4 + b->d3, 0.5 * b->d2 - b->d7, -b->d10};
+}
+
+// The run side-on as view 1 draws it, without the branch opening: up the
+// left pipe line, round the flange (its face end 2), down the right pipe line,
+// end 1; then in line style 2 the flange's seam and its foot across the pipe,
+// as jalfcof1 draws them. Where the branch stands in front, each line is
+// written only where the branch's outline c leaves it uncovered.
+constexpr int kRunCorners = 8;
+void flange_corners(const Run& u, tagRPT (&p)[kRunCorners])
+{
+    const tagRPT q[kRunCorners] = {{-u.r, u.end1}, {-u.r, u.foot}, {-u.f, u.foot}, {-u.f, u.face},
+                                   {u.f, u.face},  {u.f, u.foot},  {u.r, u.foot},  {u.r, u.end1}};
+    for (int i = 0; i < kRunCorners; ++i) p[i] = q[i];
+}
+int side_run(Out& o, const B* b, const Cover* c)
+{
+    const Run u = run_of(b);
+    tagRPT p[kRunCorners];
+    flange_corners(u, p);
+    auto seg = [&](tagRPT a, tagRPT z) { return c ? seg_outside(o, *c, a, z) : o.seg(a, z); };
+    o.style(0);
+    for (int n = 0; n + 1 < kRunCorners; ++n) {
+        o.code(n == 3 ? kEnd2 : kBody);
+        if (seg(p[n], p[n + 1])) return 1;
+    }
+    o.code(kEnd1);
+    if (seg(p[7], p[0])) return 1;
+    o.style(2).code(kBody);
+    return seg(pt(-u.f, u.seam), pt(u.f, u.seam)) || seg(p[1], p[6]);
+}
+// The run's outline as the cover of a branch going away behind it.
+void run_cover(Cover& c, const B* b)
+{
+    tagRPT p[kRunCorners];
+    flange_corners(run_of(b), p);
+    for (const tagRPT& q : p) c.add(q);
+}
+
+// ---------------------------------------------------------------------------
+// View 1.
+
+// Large branch: the run with the opening from jalfcof1, the branch a plain
+// pipe a5 wide from the opening to its end face at d8 along the diagonal.
+int jarf42sc_v1b(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
+{
+    if (jalfcof1(a->d5, b, w)) return 1;
+    tagRPT* P = data;
+    P[12] = {b->d8 / kRoot2, b->d8 / kRoot2};
+    const double h = a->d5 * 0.5 / kRoot2;
+    P[13] = {P[12].x - h, P[12].y + h};
+    P[14] = {P[12].x + h, P[12].y - h};
+    Out o(w, kCopyPen);
+    return o.code(kBody).seg(P[9], P[13]) || o.code(kEnd3).seg(P[13], P[14]) || o.code(kBody).seg(P[14], P[0]);
+}
+
+// Small branch: the same run, its opening as wide as the branch pipe (d12),
+// so that its ends P9 and P0 are the crotches where the branch pipe's lines
+// meet the run; then the branch socket on the diagonal (zahyoar1 mode 30)
+// from crotch to crotch, and in style 2, like the lines jalfcof1 draws across
+// the flange, the lines across the branch socket at the pipe entry and the
+// outer step, and the mark of the pipe's end inside its middle step.
+int v1_small(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
+{
+    if (jalfcof1(b->d12, b, w) || zahyoar1(30, 0, b)) return 1;
+    const tagRPT* P = data;
+    Out o(w, kCopyPen);
+    if (o.code(kBody).seg(P[9], P[71])) return 1;
+    for (int n = 71; n < 82; ++n)
+        if (o.code(n == 76 ? kEnd3 : kBody).seg(P[n], P[n + 1])) return 1;
+    return o.code(kBody).seg(P[82], P[0]) ||
+           o.style(2).seg(P[71], P[82]) ||
+           o.seg(P[75], P[78]) ||
+           o.intended(Intended::free_ends, "pipe-end mark inside the branch socket's middle step").seg(P[83], P[84]);
+}
+
+// ---------------------------------------------------------------------------
+// Views 2 and 5: looking along the run, from end 1 (view 2) or from end 2
+// (view 5), as the 45-degree branch's views 2 and 5 do; the branch runs off
+// along +x shortened by k, each of its rims an ellipse k as wide as high.
+
+// The flange's bolt holes by run size (pitch circle diameter, number, hole
+// diameter); the host draws them about the run's axis. These are the flange
+// of the 90-degree tee with the same run, so the same marks.
+struct Bolts {
+    int16_t size;
+    double pitch;
+    int n;
+    double hole;
+};
+constexpr Bolts kBolts[] = {
+    {80, 150.0, 8, 19.0}, {100, 175.0, 8, 19.0}, {125, 210.0, 8, 23.0}, {150, 240.0, 8, 23.0}, {200, 290.0, 12, 23.0}};
+
+// The run end-on, with the branch a band 2h wide along +x. From end 1 the
+// pipe end stands in front, whole with its bore; the flange lies behind the
+// branch too, so its rim shows from where the band's lines cross it round
+// the side away from the branch. From end 2 the flange face stands in front
+// of everything, whole with the bore. Then the flange's bolt holes, once.
+int run_end_on(Out& o, BZI_WRT_PRM* w, const B* b, double h, bool from_end1)
+{
+    const Run u = run_of(b);
+    const tagRPT top = larger_x(cross(line(pt(0, h), pt(1, h)), circ(pt(0, 0), u.f), {pt(0, h), pt(0, h)}));
+    o.code(kEnd2).style(0);
+    if (from_end1 ? o.arc(pt(0, 0), u.f, top, flip_y(top)) || o.code(kEnd1).circle(pt(0, 0), u.r) ||
+                        o.circle(pt(0, 0), u.bore)
+                  : o.circle(pt(0, 0), u.f) || o.circle(pt(0, 0), u.bore))
+        return 1;
+    Bolts m{0, 0.0, 0, 0.0};
+    for (const Bolts& q : kBolts)
+        if (q.size == b->main_size) m = q;
+    peke(0.0, 0.0, m.pitch, m.n, m.hole, w);
+    return 0;
+}
+
+// Where the branch's line at height h starts: on the circle of radius r
+// about the run's axis, on the axis itself where it misses (a branch as wide
+// as the run only touches the pipe).
+tagRPT start_on(double h, double r)
+{
+    const tagRPT axis = {0, std::min(h, r)};  // on the circle though h exceeds r by a rounding
+    return larger_x(cross(line(pt(0, h), pt(1, h)), circ(pt(0, 0), r), {axis, axis}));
+}
+
+// Elliptic arc of e from s counter-clockwise to t where it lies outside the
+// flange circle (radius f about the axis) standing in front of it; the
+// crossings come from the host's circle-ellipse routine.
+// A reason (nullptr for none) declares each piece's free ends.
+int rim_beside(Out& o, const tagRELL& e, tagRPT s, tagRPT t, double f, const char* note = nullptr)
+{
+    const tagRCIR c = circ(pt(0, 0), f);
+    tagRPT p[4] = {};
+    int flag[4] = {};
+    GCG122(&c, &e, p, flag);
+    const double pi = std::acos(-1.0);
+    auto param = [&](tagRPT q) { return std::atan2((q.y - e.y) / e.b, (q.x - e.x) / e.a); };  // rotation 0
+    const double t0 = param(s);
+    double t1 = param(t);
+    if (t1 <= t0) t1 += 2 * pi;
+    double cut[6] = {t0};
+    int n = 1;
+    for (int i = 0; i < 4; ++i) {
+        if (flag[i] != 1) continue;
+        double a = param(p[i]);
+        while (a <= t0) a += 2 * pi;
+        if (a >= t1) continue;
+        int j = n++;  // sorted as they come
+        for (; j > 1 && cut[j - 1] > a; --j) cut[j] = cut[j - 1];
+        cut[j] = a;
+    }
+    cut[n++] = t1;
+    auto at = [&](double a) { return a == t0 ? s : a == t1 ? t : pt(e.x + e.a * std::cos(a), e.y + e.b * std::sin(a)); };
+    for (int i = 0; i + 1 < n; ++i) {
+        const tagRPT m = at(0.5 * (cut[i] + cut[i + 1]));
+        if (cut[i + 1] - cut[i] > 1e-12 && m.x * m.x + m.y * m.y > f * f &&
+            o.intended(Intended::free_ends, note).earc(e, at(cut[i]), at(cut[i + 1])))
+            return 1;
+    }
+    return 0;
+}
+
+// Small branch (zahyoar1 mode 31, P1..P12 := data[71..82]: P2 the pipe end,
+// P3/P4 the middle step, P5/P6 the outer step, P6-P7 the end face).
+int v2_small(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
+{
+    tagRPT* P = data;
+    if (zahyoar1(31, 0, b)) return 1;
+    copy_pts(P, 1, 71, 12);
+    const Run u = run_of(b);
+    const double pipe = 0.5 * b->d12, mid = 0.25 * (b->d12 + b->d11), outer = 0.5 * b->d11;
+    const double mark = P[2].x - 0.125 * k * b->d13;  // the pipe's end inside the socket
+    Out o(w);
+    if (view_no(w) == 2) {
+        // From end 1 the branch goes away: its pipe lines leave the pipe end's
+        // circle, and of each rim the half away from the run shows (the back
+        // of its end face among them).
+        const tagRPT x1 = start_on(pipe, u.r);
+        if (o.code(kBody).seg(x1, P[2]) || o.run(P, {2, 3, 4, 5, 6}) ||
+            o.code(kEnd3).earc(slant_rim(P[6].x, outer, k), P[7], P[6]) ||
+            o.code(kBody).run(P, {7, 8, 9, 10, 11}) || o.seg(P[11], flip_y(x1)))
+            return 1;
+        const double rims[][2] = {{P[2].x, pipe}, {P[3].x, mid}, {P[4].x, mid}, {P[5].x, outer}, {mark, pipe}};
+        for (const auto& r : rims)
+            if (o.earc(slant_rim(r[0], r[1], k), pt(r[0], -r[1]), pt(r[0], r[1]))) return 1;
+        return run_end_on(o, w, b, pipe, true);
+    }
+    // From end 2 the branch comes towards the viewer below the flange: each
+    // larger rim hides what lies behind it of the smaller ones and of the
+    // side lines (as the 45-degree branch's view 5 draws it), the end face
+    // shows whole with its bore, and the flange hides the rims' halves
+    // towards the run where they pass under it.
+    const tagRELL e2 = slant_rim(P[2].x, pipe, k), e3 = slant_rim(P[3].x, mid, k);
+    const tagRELL e4 = slant_rim(P[4].x, mid, k), e5 = slant_rim(P[5].x, outer, k);
+    const tagRPT x1 = start_on(pipe, u.f);
+    const tagRPT x2 = smaller_x(cross(line(P[3], P[4]), e5, {P[4], P[4]}));
+    const tagRPT x3 = larger_y(cross(e5, e4, {P[4], P[4]}));
+    const tagRPT x4 = smaller_x(cross(line(P[1], P[2]), e3, {P[2], P[2]}));
+    const tagRPT x5 = larger_y(cross(e2, e3, {P[2], P[2]}));
+    const tagRPT end = {k * b->d15, 0};
+    auto near = [&](const tagRELL& e, tagRPT s, const char* note = nullptr) {
+        return rim_beside(o, e, s, flip_y(s), u.f, note);
+    };
+    return o.code(kBody).seg(x1, x4) || o.seg(P[3], x2) || o.seg(P[5], P[6]) ||
+           o.code(kEnd3).ellipse(slant_rim(end.x, outer, k)) ||
+           o.code(kBody).seg(P[7], P[8]) || o.seg(flip_y(x2), P[10]) || o.seg(flip_y(x4), flip_y(x1)) ||
+           near(slant_rim(mark, pipe, k), pt(mark, pipe), kPipeEnd) || near(e2, x5) || near(e4, x3) ||
+           near(e3, pt(P[3].x, mid)) || near(e5, pt(P[5].x, outer)) ||
+           o.code(kEnd3).ellipse(slant_rim(end.x, outer - b->d18, k)) ||
+           run_end_on(o, w, b, pipe, false);
+}
+
+// Large branch: a plain pipe a5 wide from the run to its end face at d8
+// along the axis, drawn at d8/1.414213562 as in view 1. From end 1 its lines
+// leave the pipe end's circle and its end face shows from behind (the half
+// away from the run); from end 2 they leave the flange's rim and the end face
+// shows whole with its bore (wall a9).
+int v2_large(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
+{
+    const Run u = run_of(b);
+    const double r = 0.5 * a->d5, cx = b->d8 / kRoot2;
+    const bool from_end1 = view_no(w) == 2;
+    const tagRPT x = start_on(r, from_end1 ? u.r : u.f), p2 = {cx, r};
+    const tagRELL face = slant_rim(cx, r, k);
+    Out o(w);
+    if (o.code(kBody).seg(x, p2) || o.seg(flip_y(x), flip_y(p2))) return 1;
+    if (from_end1 ? o.code(kEnd3).earc(face, flip_y(p2), p2)
+                  : o.code(kEnd3).ellipse(face) || o.ellipse(slant_rim(cx, r - a->d9, k)))
+        return 1;
+    return run_end_on(o, w, b, r, from_end1);
+}
+
+// ---------------------------------------------------------------------------
+// Views 3 and 4: looking at the fitting from the branch's side, the branch
+// coming towards the viewer over the run (view 3) or going away behind it
+// (view 4), its axis along +y shortened by k. The run shows side-on as in
+// view 1.
+
+// The small branch's outline seen coming towards the viewer (after
+// toward_cuts): from its root up its side lines, along the lower halves of
+// the larger rims where the lines pass under them, over the upper half of
+// the end face and back; the lower half of the root rim closes it. Its
+// curves are the ones the branch draws, so a run line cut there ends on them.
+void toward_cover(Cover& c, const View34& v)
+{
+    const tagRPT* P = data;
+    const double pipe = 0.5 * v.b->d12;
+    c.add(P[11]);
+    c.add(P[25]);
+    c.add_short_arc(v.ea, P[14], 4);
+    c.add(P[27]);
+    c.add_short_arc(v.eb, P[16], 4);
+    c.add(P[17]);
+    c.add_arc(v.ee, P[18], P[17], 8, true);
+    c.add(P[18]);
+    c.add(P[19]);
+    c.add_short_arc(v.eb, P[28], 4);
+    c.add(P[21]);
+    c.add_short_arc(v.ea, P[26], 4);
+    c.add(P[24]);
+    c.add_arc(ell(pt(0, P[11].y), pipe, k * pipe, 0), P[11], P[24], 8, true);
+}
+
+// Small branch (zahyoar1 mode 32, P11..P24 := data[71..84]). View 3: the
+// run, cut where the branch covers it, then the branch as the 45-degree
+// branch's view 3 draws it. View 4: the run whole; of the branch only what
+// passes beside the run's pipe shows: its side lines and the far (upper)
+// halves of its middle step, outer step and end face rims (the end face seen
+// from behind).
+int v3_small(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
+{
+    tagRPT* P = data;
+    if (zahyoar1(32, 0, b)) return 1;
+    copy_pts(P, 11, 71, 14);
+    const View34 v = view34(b);
+    toward_cuts(P, v);
+    Cover c;
+    Out o(w);
+    if (view_no(w) == 3) {
+        toward_cover(c, v);
+        if (side_run(o, b, &c)) return 1;
+        o.style(0);
+        return toward_lines(o, v) || toward_rims(o, v, kPipeEnd) || toward_face(o, v);
+    }
+    run_cover(c, b);
+    if (side_run(o, b, nullptr)) return 1;
+    o.style(0).code(kBody);
+    for (int n = 11; n < 24; ++n)
+        if (n != 17 && seg_outside(o, c, P[n], P[n + 1])) return 1;
+    if (earc_outside(o, c, v.ea, P[21], P[14]) || earc_outside(o, c, v.eb, P[19], P[16])) return 1;
+    o.code(kEnd3);
+    return earc_outside(o, c, v.ee, P[18], P[17]);
+}
+
+// Large branch: the run; in view 3 the branch pipe coming towards the viewer
+// as the large 45-degree branch's view 3 draws it (its side lines only where
+// it is narrower than the run, which it then never overlaps; a thin half rim
+// at its foot; its end face with the bore). Going away behind the run in view
+// 4 it is hidden: the run alone.
+int v3_large(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
+{
+    Out o(w);
+    if (side_run(o, b, nullptr)) return 1;
+    if (view_no(w) == 4) return 0;
+    const double r = 0.5 * a->d5, foot = 0.5 * b->d2, top = b->d8 / kRoot2;
+    o.style(0).code(kBody);
+    if (a->d5 != b->d2 && (o.seg(-r, foot, -r, top) || o.seg(r, foot, r, top))) return 1;
+    return o.style(2).earc(ell(pt(0, foot), r, r / kRoot2, 0), pt(-r, foot), pt(r, foot)) ||
+           o.code(kEnd3).ellipse(ell(pt(0, top), r, r / kRoot2, 0)) ||
+           o.ellipse(ell(pt(0, top), r - a->d9, (r - a->d9) / kRoot2, 0));
+}
+
+// ---------------------------------------------------------------------------
+// Views 6 and 7: the run upright as in view 1, the branch turned
+// axonometrically as the 45-degree branch's views 6 and 7 turn it (axis at
+// 54.73561032 degrees, lengths times sqrt 0.75). View 6 sees it come towards
+// the viewer over the run (the run trimmed under it), view 7 go away behind
+// the run (the branch trimmed under the run), through the exact trimmer.
+
+// Small branch (zahyoar1 mode 33): the branch of the 45-degree branch's
+// views 6 and 7, with this fitting's run.
+int v6_small(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
+{
+    tagRPT* P = data;
+    if (zahyoar1(33, 0, b)) return 1;
+    const Turned v = turned_branch(P, b);
+    const bool front = view_no(w) == 6;
+    Cover c;
+    if (front) turned_cover(c, v);
+    else run_cover(c, b);
+    Out o(w);
+    return side_run(o, b, front ? &c : nullptr) || turned_elements(o, c, v, b, front, kInnerRims);
+}
+
+// Large branch: a plain pipe a5 wide placed as zahyoar1 places the turned
+// socket, (X, Y) of its own frame at (r X u - Y v, r X v + Y u); its root rim
+// where its axis pierces the run's surface (sqrt 2 times the run radius from
+// the origin) stands for the seam, as for the small branch; its end face at
+// d8 with the bore (wall a9).
+int v6_large(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
+{
+    const double r = std::sqrt(0.75), u = 0.5 / r, v = 1.0 / std::sqrt(2.0) / r;
+    auto place = [&](double x, double y) { return pt(r * x * u - y * v, r * x * v + y * u); };
+    const double half = 0.5 * a->d5, root = std::sqrt(2.0) * 0.5 * b->d2;
+    const tagRELL foot = axis_rim(place(root, 0), half, kRot6), face = axis_rim(place(b->d8, 0), half, kRot6);
+    const tagRPT up = place(root, half), low = place(root, -half), eu = place(b->d8, half), el = place(b->d8, -half);
+    const bool front = view_no(w) == 6;
+    Cover c;
+    if (front) {
+        c.add(up);
+        c.add(eu);
+        c.add_arc(face, el, eu, 8, true);
+        c.add(el);
+        c.add(low);
+        c.add_arc(foot, up, low, 8, true);
+    } else {
+        run_cover(c, b);
+    }
+    Out o(w);
+    if (side_run(o, b, front ? &c : nullptr)) return 1;
+    o.style(0).code(kBody);
+    if (front)
+        return o.seg(up, eu) || o.seg(low, el) || o.code(kEnd3).ellipse(face) || o.code(kBody).earc(foot, up, low) ||
+               o.style(2).code(kEnd3).ellipse(axis_rim(place(b->d8, 0), half - a->d9, kRot6));
+    // Going away its lines run from the run's axis and show from where they
+    // pass the run's outline; the end face shows its outer half from behind.
+    if (seg_outside(o, c, place(0, half), eu) || seg_outside(o, c, place(0, -half), el)) return 1;
+    o.code(kEnd3);
+    return earc_outside(o, c, face, el, eu);
+}
+
+// ---------------------------------------------------------------------------
+// Dispatch by branch size (the record's signed 16-bit value): above 125 the
+// large-branch outline, otherwise the small one.
+using Outline = int (*)(BZI_WRT_PRM*, const ALF_SIZE*, const B*);
+int by_branch(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b, Outline large, Outline small)
+{
+    return (b->branch_size > 125 ? large : small)(w, a, b) != 0 ? 1 : 0;
+}
+int jarf42sc_v1(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b) { return by_branch(w, a, b, jarf42sc_v1b, v1_small); }
+int jarf42sc_v2(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b) { return by_branch(w, a, b, v2_large, v2_small); }
+int jarf42sc_v3(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b) { return by_branch(w, a, b, v3_large, v3_small); }
+int jarf42sc_v6(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b) { return by_branch(w, a, b, v6_large, v6_small); }
+
+// View codes 1 to 7.
+constexpr ViewFnAlf<B> kViews[8] = {nullptr,     jarf42sc_v1, jarf42sc_v2, jarf42sc_v3,
+                                    jarf42sc_v3, jarf42sc_v2, jarf42sc_v6, jarf42sc_v6};
 
 int proc_list[kProcListLen] = {68, 44, 70, 71, 44, 72, 73};
 constinit BZI_COM_PRM com = com_block(1, 3, {0x00, 0x00, 0x50, 0x00, 0x08, 0x01, 0x00, 0x00}, 4);

@@ -8,6 +8,7 @@
 
 #include "branch45.h"
 #include "elemout.h"
+#include "hidden.h"
 #include "outline.h"
 
 namespace small45 {
@@ -95,5 +96,42 @@ inline StepCuts step_cuts(tagRPT* P, const ARF_SIZE2* b, const BranchRims& e)
     P[53] = s.pipe_whole ? under(Z[81], Z[80], e.m0, Z[80]) : under(Z[79], Z[80], e.m0, Z[79]);
     return s;
 }
+
+// Views 3 and 4 of the small outlines: the branch socket standing along +y
+// foreshortened by k (zahyoar1 mode 32, copied to P11..P24), its rims flat
+// ellipses about the y axis.
+struct View34 {
+    const ARF_SIZE2* b;
+    tagRPT e1;                   // the run's end-1 corner (d2/2, -d10)
+    tagRELL ea, eb, ec, ed, ee;  // middle step start, outer step, middle step end, pipe end, end face
+};
+View34 view34(const ARF_SIZE2* b);
+// The branch coming towards the viewer: where its side lines pass under the
+// next larger rim, into P25..P30, P33, P34; its side lines; the lower (near)
+// halves of its rims from the root up to the outer step; its end face with
+// the bore.
+void toward_cuts(tagRPT* P, const View34& v);
+int toward_lines(Out& o, const View34& v);
+// A reason (nullptr for none) declares the pipe-end rim's free ends.
+int toward_rims(Out& o, const View34& v, const char* pipe_end = nullptr);
+int toward_face(Out& o, const View34& v);
+
+// Views 6 and 7 of the small outlines: the branch turned axonometrically
+// (zahyoar1 mode 33, data[70..95]) with its rims, the rim where its pipe
+// leaves the run (ends 'up' and 'low' on the pipe lines) and where its side
+// lines pass under the next larger rims (P50..P53).
+struct Turned {
+    BranchRims e;
+    tagRELL root;
+    tagRPT up, low;
+    bool pipe_whole, mid_whole;
+};
+Turned turned_branch(tagRPT* P, const ARF_SIZE2* b);
+// The turned branch's outline, as the cover of what lies behind it (view 6).
+void turned_cover(Cover& c, const Turned& v);
+// Its elements: in front (view 6) whole, else (view 7) each trimmed where the
+// cover c of the run hides it. A reason (nullptr for none) declares the free
+// ends of the rims that may stop short of the side lines they meet.
+int turned_elements(Out& o, const Cover& c, Turned v, const ARF_SIZE2* b, bool front, const char* rims = nullptr);
 
 }  // namespace small45
