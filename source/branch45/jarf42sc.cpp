@@ -349,7 +349,9 @@ int v3_small(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
     run_cover(c, b);
     if (side_run(o, b, nullptr)) return 1;
     o.style(0).code(kBody);
-    for (int n = 11; n < 24; ++n)
+    // The branch pipe is never wider than the run's: it stays hidden, and
+    // only the socket's side lines from the middle step's taper on can show.
+    for (int n = 13; n < 22; ++n)
         if (n != 17 && seg_outside(o, c, P[n], P[n + 1])) return 1;
     if (earc_outside(o, c, v.ea, P[21], P[14]) || earc_outside(o, c, v.eb, P[19], P[16])) return 1;
     o.code(kEnd3);
@@ -370,7 +372,7 @@ int v3_large(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
     o.style(0).code(kBody);
     if (a->d5 != b->d2 && (o.seg(-r, foot, -r, top) || o.seg(r, foot, r, top))) return 1;
     return o.style(2).earc(ell(pt(0, foot), r, r / kRoot2, 0), pt(-r, foot), pt(r, foot)) ||
-           o.code(kEnd3).ellipse(ell(pt(0, top), r, r / kRoot2, 0)) ||
+           o.style(0).code(kEnd3).ellipse(ell(pt(0, top), r, r / kRoot2, 0)) ||
            o.ellipse(ell(pt(0, top), r - a->d9, (r - a->d9) / kRoot2, 0));
 }
 
