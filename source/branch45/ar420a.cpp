@@ -406,14 +406,14 @@ struct RunChain {
 
 int line_across(Out& o, const Cover& c, bool trim, tagRPT a, tagRPT b)
 {
-    return trim ? seg_outside(o, c, a, b) : o.seg(a, b);
+    return trim ? seg_beside(o, c, box_of(c), a, b) : o.seg(a, b);
 }
 // A declaration (reason, or nullptr for none) covers the arc's first piece;
 // where the trim leaves nothing it lapses.
 int arc_on(Out& o, const Cover& c, bool trim, const tagRELL& e, tagRPT s, tagRPT t, const char* note = nullptr)
 {
     o.intended(Intended::free_ends, note);
-    const int r = trim ? earc_outside(o, c, e, s, t) : o.earc(e, s, t);
+    const int r = trim ? earc_beside(o, c, box_of(c), e, s, t) : o.earc(e, s, t);
     o.intended(Intended::free_ends, nullptr);
     return r;
 }

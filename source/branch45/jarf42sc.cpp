@@ -84,7 +84,8 @@ int side_run(Out& o, const B* b, const Cover* c)
     const Run u = run_of(b);
     tagRPT p[kRunCorners];
     flange_corners(u, p);
-    auto seg = [&](tagRPT a, tagRPT z) { return c ? seg_outside(o, *c, a, z) : o.seg(a, z); };
+    const Box cb = c ? box_of(*c) : Box{};
+    auto seg = [&](tagRPT a, tagRPT z) { return c ? seg_beside(o, *c, cb, a, z) : o.seg(a, z); };
     o.style(0);
     for (int n = 0; n + 1 < kRunCorners; ++n) {
         o.code(n == 3 ? kEnd2 : kBody);
@@ -95,6 +96,18 @@ int side_run(Out& o, const B* b, const Cover* c)
     o.style(2).code(kBody);
     return seg(pt(-u.f, u.seam), pt(u.f, u.seam)) || seg(p[1], p[6]);
 }
+// Whether a line of the run can pass under a front part lying within box f;
+// where none can, the front part's outline need not be built.
+bool run_meets(const B* b, const Box& f)
+{
+    const Run u = run_of(b);
+    tagRPT p[kRunCorners];
+    flange_corners(u, p);
+    for (int n = 0; n < kRunCorners; ++n)
+        if (f.meets(box_of(p[n], p[(n + 1) % kRunCorners]))) return true;
+    return f.meets(box_of(pt(-u.f, u.seam), pt(u.f, u.seam))) || f.meets(box_of(p[1], p[6]));
+}
+
 // The run's outline as the cover of a branch going away behind it.
 void run_cover(Cover& c, const B* b)
 {
@@ -187,41 +200,34 @@ tagRPT start_on(double h, double r)
     return larger_x(cross(line(pt(0, h), pt(1, h)), circ(pt(0, 0), r), {axis, axis}));
 }
 
-// Elliptic arc of e from s counter-clockwise to t where it lies outside the
-// flange circle (radius f about the axis) standing in front of it; the
-// crossings come from the host's circle-ellipse routine.
-// A reason (nullptr for none) declares each piece's free ends.
-int rim_beside(Out& o, const tagRELL& e, tagRPT s, tagRPT t, double f, const char* note = nullptr)
+// The half of a branch rim towards the run, from s on its upper side round
+// to flip_y(s), where the flange circle (radius f about the run's axis)
+// standing in front leaves it uncovered. The rim is an ellipse on the x axis
+// (rotation 0) right of the axis, so the circle meets its near half at most
+// at one pair (x, ±y), found in closed form: x^2 + b^2 (1 - (x - cx)^2/a^2)
+// = f^2 is a quadratic in x. A reason (nullptr for none) declares each
+// piece's free ends.
+int near_beside(Out& o, const tagRELL& e, tagRPT s, double f, const char* note = nullptr)
 {
-    const tagRCIR c = circ(pt(0, 0), f);
-    tagRPT p[4] = {};
-    int flag[4] = {};
-    GCG122(&c, &e, p, flag);
-    const double pi = std::acos(-1.0);
-    auto param = [&](tagRPT q) { return std::atan2((q.y - e.y) / e.b, (q.x - e.x) / e.a); };  // rotation 0
-    const double t0 = param(s);
-    double t1 = param(t);
-    if (t1 <= t0) t1 += 2 * pi;
-    double cut[6] = {t0};
-    int n = 1;
-    for (int i = 0; i < 4; ++i) {
-        if (flag[i] != 1) continue;
-        double a = param(p[i]);
-        while (a <= t0) a += 2 * pi;
-        if (a >= t1) continue;
-        int j = n++;  // sorted as they come
-        for (; j > 1 && cut[j - 1] > a; --j) cut[j] = cut[j - 1];
-        cut[j] = a;
+    const double a2 = e.a * e.a, b2 = e.b * e.b;
+    const double A = 1.0 - b2 / a2, B = 2.0 * b2 * e.x / a2, C = b2 - b2 * e.x * e.x / a2 - f * f;
+    const double disc = B * B - 4.0 * A * C;
+    auto param = [&](tagRPT q) { return std::atan2((q.y - e.y) / e.b, (q.x - e.x) / e.a); };
+    const double from = param(s), pi = std::acos(-1.0);
+    tagRPT x = s;
+    bool cut = false;
+    for (double sign : {-1.0, 1.0}) {
+        if (disc < 0 || A == 0) break;
+        const double cx = (-B + sign * std::sqrt(disc)) / (2.0 * A), yy = f * f - cx * cx;
+        if (cx > e.x || cx < e.x - e.a || yy <= 0) continue;
+        const tagRPT q = {cx, std::sqrt(yy)};
+        if (param(q) > from && param(q) < pi) x = q, cut = true;
     }
-    cut[n++] = t1;
-    auto at = [&](double a) { return a == t0 ? s : a == t1 ? t : pt(e.x + e.a * std::cos(a), e.y + e.b * std::sin(a)); };
-    for (int i = 0; i + 1 < n; ++i) {
-        const tagRPT m = at(0.5 * (cut[i] + cut[i + 1]));
-        if (cut[i + 1] - cut[i] > 1e-12 && m.x * m.x + m.y * m.y > f * f &&
-            o.intended(Intended::free_ends, note).earc(e, at(cut[i]), at(cut[i + 1])))
-            return 1;
-    }
-    return 0;
+    const bool s_shows = s.x * s.x + s.y * s.y > f * f;
+    o.intended(Intended::free_ends, note);
+    if (!cut) return s_shows ? o.earc(e, s, flip_y(s)) : (o.intended(Intended::free_ends, nullptr), 0);
+    if (!s_shows) return o.earc(e, x, flip_y(x));
+    return o.earc(e, s, x) || o.intended(Intended::free_ends, note).earc(e, flip_y(x), flip_y(s));
 }
 
 // Small branch (zahyoar1 mode 31, P1..P12 := data[71..82]: P2 the pipe end,
@@ -263,7 +269,7 @@ int v2_small(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
     const tagRPT x5 = larger_y(cross(e2, e3, {P[2], P[2]}));
     const tagRPT end = {k * b->d15, 0};
     auto near = [&](const tagRELL& e, tagRPT s, const char* note = nullptr) {
-        return rim_beside(o, e, s, flip_y(s), u.f, note);
+        return near_beside(o, e, s, u.f, note);
     };
     return o.code(kBody).seg(x1, x4) || o.seg(P[3], x2) || o.seg(P[5], P[6]) ||
            o.code(kEnd3).ellipse(slant_rim(end.x, outer, k)) ||
@@ -341,21 +347,26 @@ int v3_small(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
     Cover c;
     Out o(w);
     if (view_no(w) == 3) {
-        toward_cover(c, v);
-        if (side_run(o, b, &c)) return 1;
+        // The branch's outline is built only where a run line can pass under it.
+        Box f;
+        for (const tagRELL& e : {v.ee, v.eb, v.ea, ell(pt(0, P[11].y), 0.5 * b->d12, k * 0.5 * b->d12, 0)}) f.add(e);
+        const bool cut = run_meets(b, f);
+        if (cut) toward_cover(c, v);
+        if (side_run(o, b, cut ? &c : nullptr)) return 1;
         o.style(0);
         return toward_lines(o, v) || toward_rims(o, v, kPipeEnd) || toward_face(o, v);
     }
     run_cover(c, b);
+    const Box cb = box_of(c);
     if (side_run(o, b, nullptr)) return 1;
     o.style(0).code(kBody);
     // The branch pipe is never wider than the run's: it stays hidden, and
     // only the socket's side lines from the middle step's taper on can show.
     for (int n = 13; n < 22; ++n)
-        if (n != 17 && seg_outside(o, c, P[n], P[n + 1])) return 1;
-    if (earc_outside(o, c, v.ea, P[21], P[14]) || earc_outside(o, c, v.eb, P[19], P[16])) return 1;
+        if (n != 17 && seg_beside(o, c, cb, P[n], P[n + 1])) return 1;
+    if (earc_beside(o, c, cb, v.ea, P[21], P[14]) || earc_beside(o, c, cb, v.eb, P[19], P[16])) return 1;
     o.code(kEnd3);
-    return earc_outside(o, c, v.ee, P[18], P[17]);
+    return earc_beside(o, c, cb, v.ee, P[18], P[17]);
 }
 
 // Large branch: the run; in view 3 the branch pipe coming towards the viewer
@@ -391,11 +402,14 @@ int v6_small(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
     if (zahyoar1(33, 0, b)) return 1;
     const Turned v = turned_branch(P, b);
     const bool front = view_no(w) == 6;
+    Box f;
+    for (const tagRELL& e : {v.e.p0, v.e.p1, v.e.m0, v.e.m1, v.e.o, v.e.e, v.root}) f.add(e);
+    const bool cut = front && run_meets(b, f);
     Cover c;
-    if (front) turned_cover(c, v);
-    else run_cover(c, b);
+    if (cut) turned_cover(c, v);
+    else if (!front) run_cover(c, b);
     Out o(w);
-    return side_run(o, b, front ? &c : nullptr) || turned_elements(o, c, v, b, front, kInnerRims);
+    return side_run(o, b, cut ? &c : nullptr) || turned_elements(o, c, v, b, front, kInnerRims);
 }
 
 // Large branch: a plain pipe a5 wide placed as zahyoar1 places the turned
@@ -411,28 +425,33 @@ int v6_large(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
     const tagRELL foot = axis_rim(place(root, 0), half, kRot6), face = axis_rim(place(b->d8, 0), half, kRot6);
     const tagRPT up = place(root, half), low = place(root, -half), eu = place(b->d8, half), el = place(b->d8, -half);
     const bool front = view_no(w) == 6;
+    Box f;
+    f.add(foot);
+    f.add(face);
+    const bool cut = front && run_meets(b, f);
     Cover c;
-    if (front) {
+    if (cut) {
         c.add(up);
         c.add(eu);
         c.add_arc(face, el, eu, 8, true);
         c.add(el);
         c.add(low);
         c.add_arc(foot, up, low, 8, true);
-    } else {
+    } else if (!front) {
         run_cover(c, b);
     }
     Out o(w);
-    if (side_run(o, b, front ? &c : nullptr)) return 1;
+    if (side_run(o, b, cut ? &c : nullptr)) return 1;
     o.style(0).code(kBody);
     if (front)
         return o.seg(up, eu) || o.seg(low, el) || o.code(kEnd3).ellipse(face) || o.code(kBody).earc(foot, up, low) ||
                o.style(2).code(kEnd3).ellipse(axis_rim(place(b->d8, 0), half - a->d9, kRot6));
     // Going away its lines run from the run's axis and show from where they
     // pass the run's outline; the end face shows its outer half from behind.
-    if (seg_outside(o, c, place(0, half), eu) || seg_outside(o, c, place(0, -half), el)) return 1;
+    const Box cb = box_of(c);
+    if (seg_beside(o, c, cb, place(0, half), eu) || seg_beside(o, c, cb, place(0, -half), el)) return 1;
     o.code(kEnd3);
-    return earc_outside(o, c, face, el, eu);
+    return earc_beside(o, c, cb, face, el, eu);
 }
 
 // ---------------------------------------------------------------------------

@@ -116,6 +116,55 @@ int toward_lines(Out& o, const View34& v);
 int toward_rims(Out& o, const View34& v, const char* pipe_end = nullptr);
 int toward_face(Out& o, const View34& v);
 
+// The box of what a cover can hide: its corners and the whole ellipses of its
+// curved stretches. An element whose box stays clear of it shows whole, so
+// the exact trimmer need not look at it (what it writes is the same).
+struct Box {
+    double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
+    void add(tagRPT q)
+    {
+        x0 = q.x < x0 ? q.x : x0, x1 = q.x > x1 ? q.x : x1;
+        y0 = q.y < y0 ? q.y : y0, y1 = q.y > y1 ? q.y : y1;
+    }
+    void add(const tagRELL& e)
+    {
+        const double a = e.a < 0 ? -e.a : e.a, b = e.b < 0 ? -e.b : e.b, r = a > b ? a : b;
+        add(tagRPT{e.x - r, e.y - r});
+        add(tagRPT{e.x + r, e.y + r});
+    }
+    bool meets(const Box& o) const { return x0 <= o.x1 && o.x0 <= x1 && y0 <= o.y1 && o.y0 <= y1; }
+};
+inline Box box_of(const Cover& c)
+{
+    Box b;
+    for (int i = 0; i < c.n; ++i) b.add(c.p[i]);
+    for (int i = 0; i < c.n_arcs; ++i) b.add(c.arcs[i].e);
+    return b;
+}
+inline Box box_of(tagRPT a, tagRPT z)
+{
+    Box b;
+    b.add(a);
+    b.add(z);
+    return b;
+}
+inline Box box_of(const tagRELL& e)
+{
+    Box b;
+    b.add(e);
+    return b;
+}
+// Segment a-b, and the elliptic arc of e from s to t, written where cover c
+// (of box cb) leaves them uncovered.
+inline int seg_beside(Out& o, const Cover& c, const Box& cb, tagRPT a, tagRPT z)
+{
+    return cb.meets(box_of(a, z)) ? seg_outside(o, c, a, z) : o.seg(a, z);
+}
+inline int earc_beside(Out& o, const Cover& c, const Box& cb, const tagRELL& e, tagRPT s, tagRPT t)
+{
+    return cb.meets(box_of(e)) ? earc_outside(o, c, e, s, t) : o.earc(e, s, t);
+}
+
 // Views 6 and 7 of the small outlines: the branch turned axonometrically
 // (zahyoar1 mode 33, data[70..95]) with its rims, the rim where its pipe
 // leaves the run (ends 'up' and 'low' on the pipe lines) and where its side
