@@ -79,7 +79,12 @@ void flange_corners(const Run& u, tagRPT (&p)[kRunCorners])
                                    {u.f, u.face},  {u.f, u.foot},  {u.r, u.foot},  {u.r, u.end1}};
     for (int i = 0; i < kRunCorners; ++i) p[i] = q[i];
 }
-int side_run(Out& o, const B* b, const Cover* c)
+// Where only the right pipe line can pass under the branch, 'gap' gives the
+// heights between which it does (upper, lower) and no cover is needed.
+struct Gap {
+    double hi, lo;
+};
+int side_run(Out& o, const B* b, const Cover* c, const Gap* gap = nullptr)
 {
     const Run u = run_of(b);
     tagRPT p[kRunCorners];
@@ -89,7 +94,8 @@ int side_run(Out& o, const B* b, const Cover* c)
     o.style(0);
     for (int n = 0; n + 1 < kRunCorners; ++n) {
         o.code(n == 3 ? kEnd2 : kBody);
-        if (seg(p[n], p[n + 1])) return 1;
+        if (n == 6 && gap ? o.seg(p[6], pt(u.r, gap->hi)) || o.seg(pt(u.r, gap->lo), p[7]) : seg(p[n], p[n + 1]))
+            return 1;
     }
     o.code(kEnd1);
     if (seg(p[7], p[0])) return 1;
@@ -98,22 +104,27 @@ int side_run(Out& o, const B* b, const Cover* c)
 }
 // Whether a line of the run can pass under a front part lying within box f;
 // where none can, the front part's outline need not be built.
-bool run_meets(const B* b, const Box& f)
+bool run_meets(const B* b, const Box& f, bool but_right = false)
 {
     const Run u = run_of(b);
     tagRPT p[kRunCorners];
     flange_corners(u, p);
     for (int n = 0; n < kRunCorners; ++n)
-        if (f.meets(box_of(p[n], p[(n + 1) % kRunCorners]))) return true;
+        if ((n != 6 || !but_right) && f.meets(box_of(p[n], p[(n + 1) % kRunCorners]))) return true;
     return f.meets(box_of(pt(-u.f, u.seam), pt(u.f, u.seam))) || f.meets(box_of(p[1], p[6]));
 }
 
-// The run's outline as the cover of a branch going away behind it.
-void run_cover(Cover& c, const B* b)
+// The run's outline as the cover of a branch lying within box f going away
+// behind it. Where the branch stays below the flange, the pipe alone covers
+// it, and the trims need not look at what passes beside the pipe.
+void run_cover(Cover& c, const B* b, const Box& f)
 {
+    const Run u = run_of(b);
     tagRPT p[kRunCorners];
-    flange_corners(run_of(b), p);
-    for (const tagRPT& q : p) c.add(q);
+    flange_corners(u, p);
+    const bool pipe = f.y1 < u.foot;
+    for (int i = 0; i < kRunCorners; ++i)
+        if (!pipe || i < 2 || i > 5) c.add(p[i]);
 }
 
 // ---------------------------------------------------------------------------
@@ -356,7 +367,9 @@ int v3_small(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
         o.style(0);
         return toward_lines(o, v) || toward_rims(o, v, kPipeEnd) || toward_face(o, v);
     }
-    run_cover(c, b);
+    Box f;
+    for (const tagRELL& e : {v.ee, v.eb, v.ea}) f.add(e);
+    run_cover(c, b, f);
     const Box cb = box_of(c);
     if (side_run(o, b, nullptr)) return 1;
     o.style(0).code(kBody);
@@ -394,8 +407,44 @@ int v3_large(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
 // the viewer over the run (the run trimmed under it), view 7 go away behind
 // the run (the branch trimmed under the run), through the exact trimmer.
 
+// Where the line x = xr passes under the turned branch in front (view 6): from
+// the lowest to the highest of its crossings with the branch's side lines and
+// the near half of its root rim, so that the cut ends lie on lines the
+// branch draws. False where the side lines and the root rim miss it: the
+// exact trimmer then decides.
+bool gap_under(const Turned& v, double xr, Gap& g)
+{
+    const tagRPT* Z = data;  // data[70..81] and P50..P53 as turned_branch left them
+    g = {-1e300, 1e300};
+    auto side = [&](tagRPT p, tagRPT q) {
+        if ((p.x - xr) * (q.x - xr) > 0 || p.x == q.x) return;
+        const double y = p.y + (xr - p.x) * (q.y - p.y) / (q.x - p.x);
+        g.hi = std::max(g.hi, y), g.lo = std::min(g.lo, y);
+    };
+    const tagRPT z71 = v.pipe_whole ? Z[52] : Z[71], z80 = v.pipe_whole ? Z[53] : Z[80];
+    const tagRPT z73 = v.mid_whole ? Z[50] : Z[73], z78 = v.mid_whole ? Z[51] : Z[78];
+    side(v.up, z71), side(z71, Z[52]), side(Z[72], z73), side(z73, Z[50]), side(Z[74], Z[75]);
+    side(v.low, z80), side(z80, Z[53]), side(Z[79], z78), side(z78, Z[51]), side(Z[76], Z[77]);
+    // The root rim: ((dx c + dy s)/a)^2 + ((dy c - dx s)/b)^2 = 1 at dx = xr - x0
+    // is a quadratic in dy; its near half has the first coordinate <= 0.
+    const tagRELL& e = v.root;
+    const double rho = e.rot * std::acos(-1.0) / 180.0, c = std::cos(rho), s = std::sin(rho);
+    const double ia = 1.0 / (e.a * e.a), ib = 1.0 / (e.b * e.b), dx = xr - e.x;
+    const double A = s * s * ia + c * c * ib, B = 2.0 * dx * c * s * (ia - ib), C = dx * dx * (c * c * ia + s * s * ib) - 1.0;
+    const double disc = B * B - 4.0 * A * C;
+    for (double sign : {-1.0, 1.0}) {
+        if (disc < 0) break;
+        const double dy = (-B + sign * std::sqrt(disc)) / (2.0 * A);
+        if (dx * c + dy * s <= 0) g.hi = std::max(g.hi, e.y + dy), g.lo = std::min(g.lo, e.y + dy);
+    }
+    return g.lo < g.hi;
+}
+
 // Small branch (zahyoar1 mode 33): the branch of the 45-degree branch's
-// views 6 and 7, with this fitting's run.
+// views 6 and 7, with this fitting's run. In view 6 the branch in front
+// reaches only the run's right pipe line for most pairs: its gap comes in
+// closed form, and the branch's outline for the exact trimmer is built only
+// where more of the run can pass under it.
 int v6_small(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
 {
     tagRPT* P = data;
@@ -404,12 +453,14 @@ int v6_small(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
     const bool front = view_no(w) == 6;
     Box f;
     for (const tagRELL& e : {v.e.p0, v.e.p1, v.e.m0, v.e.m1, v.e.o, v.e.e, v.root}) f.add(e);
-    const bool cut = front && run_meets(b, f);
+    Gap g{};
+    const bool gap = front && !run_meets(b, f, true) && gap_under(v, 0.5 * b->d2, g);
+    const bool cut = front && !gap && run_meets(b, f);
     Cover c;
     if (cut) turned_cover(c, v);
-    else if (!front) run_cover(c, b);
+    else if (!front) run_cover(c, b, f);
     Out o(w);
-    return side_run(o, b, cut ? &c : nullptr) || turned_elements(o, c, v, b, front, kInnerRims);
+    return side_run(o, b, cut ? &c : nullptr, gap ? &g : nullptr) || turned_elements(o, c, v, b, front, kInnerRims);
 }
 
 // Large branch: a plain pipe a5 wide placed as zahyoar1 places the turned
@@ -438,7 +489,7 @@ int v6_large(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
         c.add(low);
         c.add_arc(foot, up, low, 8, true);
     } else if (!front) {
-        run_cover(c, b);
+        run_cover(c, b, f);
     }
     Out o(w);
     if (side_run(o, b, cut ? &c : nullptr)) return 1;
