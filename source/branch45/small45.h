@@ -3,6 +3,7 @@
 // run and branch as the views see them.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -126,11 +127,17 @@ struct Box {
         x0 = q.x < x0 ? q.x : x0, x1 = q.x > x1 ? q.x : x1;
         y0 = q.y < y0 ? q.y : y0, y1 = q.y > y1 ? q.y : y1;
     }
+    // An ellipse's own box: half a·|cos| + ... as sqrt(a²c² + b²s²) across x.
     void add(const tagRELL& e)
     {
-        const double a = e.a < 0 ? -e.a : e.a, b = e.b < 0 ? -e.b : e.b, r = a > b ? a : b;
-        add(tagRPT{e.x - r, e.y - r});
-        add(tagRPT{e.x + r, e.y + r});
+        double w = e.a < 0 ? -e.a : e.a, h = e.b < 0 ? -e.b : e.b;
+        if (e.rot != 0) {
+            const double r = e.rot * 3.14159265358979323846 / 180.0, c = std::cos(r), s = std::sin(r);
+            const double a2 = w * w, b2 = h * h;
+            w = std::sqrt(a2 * c * c + b2 * s * s), h = std::sqrt(a2 * s * s + b2 * c * c);
+        }
+        add(tagRPT{e.x - w, e.y - h});
+        add(tagRPT{e.x + w, e.y + h});
     }
     bool meets(const Box& o) const { return x0 <= o.x1 && o.x0 <= x1 && y0 <= o.y1 && o.y0 <= y1; }
 };
