@@ -132,7 +132,13 @@ struct Box {
     {
         double w = e.a < 0 ? -e.a : e.a, h = e.b < 0 ? -e.b : e.b;
         if (e.rot != 0) {
-            const double r = e.rot * 3.14159265358979323846 / 180.0, c = std::cos(r), s = std::sin(r);
+            // The views turn all their rims alike: the last rotation's cosine
+            // and sine are kept (the library draws one fitting at a time).
+            static double rot = 0, c = 1, s = 0;
+            if (e.rot != rot) {
+                const double r = e.rot * 3.14159265358979323846 / 180.0;
+                rot = e.rot, c = std::cos(r), s = std::sin(r);
+            }
             const double a2 = w * w, b2 = h * h;
             w = std::sqrt(a2 * c * c + b2 * s * s), h = std::sqrt(a2 * s * s + b2 * c * c);
         }
@@ -140,6 +146,7 @@ struct Box {
         add(tagRPT{e.x + w, e.y + h});
     }
     bool meets(const Box& o) const { return x0 <= o.x1 && o.x0 <= x1 && y0 <= o.y1 && o.y0 <= y1; }
+    bool inside(const Box& o) const { return x0 > o.x0 && x1 < o.x1 && y0 > o.y0 && y1 < o.y1; }
 };
 inline Box box_of(const Cover& c)
 {
@@ -161,15 +168,28 @@ inline Box box_of(const tagRELL& e)
     b.add(e);
     return b;
 }
+// A cover of four corners and no curves is a rectangle when its box has
+// them all for corners: what lies within that box it hides whole.
+inline bool rectangle(const Cover& c, const Box& cb)
+{
+    if (c.n != 4 || c.n_arcs != 0) return false;
+    for (int i = 0; i < 4; ++i)
+        if ((c.p[i].x != cb.x0 && c.p[i].x != cb.x1) || (c.p[i].y != cb.y0 && c.p[i].y != cb.y1)) return false;
+    return c.p[0].x != c.p[2].x && c.p[0].y != c.p[2].y;
+}
 // Segment a-b, and the elliptic arc of e from s to t, written where cover c
 // (of box cb) leaves them uncovered.
 inline int seg_beside(Out& o, const Cover& c, const Box& cb, tagRPT a, tagRPT z)
 {
-    return cb.meets(box_of(a, z)) ? seg_outside(o, c, a, z) : o.seg(a, z);
+    const Box eb = box_of(a, z);
+    if (!cb.meets(eb)) return o.seg(a, z);
+    return eb.inside(cb) && rectangle(c, cb) ? 0 : seg_outside(o, c, a, z);
 }
 inline int earc_beside(Out& o, const Cover& c, const Box& cb, const tagRELL& e, tagRPT s, tagRPT t)
 {
-    return cb.meets(box_of(e)) ? earc_outside(o, c, e, s, t) : o.earc(e, s, t);
+    const Box eb = box_of(e);
+    if (!cb.meets(eb)) return o.earc(e, s, t);
+    return eb.inside(cb) && rectangle(c, cb) ? 0 : earc_outside(o, c, e, s, t);
 }
 
 // Views 6 and 7 of the small outlines: the branch turned axonometrically
