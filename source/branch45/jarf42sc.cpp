@@ -181,6 +181,15 @@ struct Bolts {
 constexpr Bolts kBolts[] = {
     {80, 150.0, 8, 19.0}, {100, 175.0, 8, 19.0}, {125, 210.0, 8, 23.0}, {150, 240.0, 8, 23.0}, {200, 290.0, 12, 23.0}};
 
+// Where the branch's line at height h starts: on the circle of radius r
+// about the run's axis, on the axis itself where it misses (a branch as wide
+// as the run only touches the pipe).
+tagRPT start_on(double h, double r)
+{
+    const tagRPT axis = {0, std::min(h, r)};  // on the circle though h exceeds r by a rounding
+    return larger_x(cross(line(pt(0, h), pt(1, h)), circ(pt(0, 0), r), {axis, axis}));
+}
+
 // The run end-on, with the branch a band 2h wide along +x. From end 1 the
 // pipe end stands in front, whole with its bore; the flange lies behind the
 // branch too, so its rim shows from where the band's lines cross it round
@@ -189,26 +198,17 @@ constexpr Bolts kBolts[] = {
 int run_end_on(Out& o, BZI_WRT_PRM* w, const B* b, double h, bool from_end1)
 {
     const Run u = run_of(b);
-    const tagRPT top = larger_x(cross(line(pt(0, h), pt(1, h)), circ(pt(0, 0), u.f), {pt(0, h), pt(0, h)}));
+    const tagRPT top = start_on(h, u.f);
     o.code(kEnd2).style(0);
     if (from_end1 ? o.arc(pt(0, 0), u.f, top, flip_y(top)) || o.code(kEnd1).circle(pt(0, 0), u.r) ||
                         o.circle(pt(0, 0), u.bore)
                   : o.circle(pt(0, 0), u.f) || o.circle(pt(0, 0), u.bore))
         return 1;
-    Bolts m{0, 0.0, 0, 0.0};
+    Bolts m{0, 0.0, 0, 0.0};  // a run without a row gets an empty mark
     for (const Bolts& q : kBolts)
         if (q.size == b->main_size) m = q;
     peke(0.0, 0.0, m.pitch, m.n, m.hole, w);
     return 0;
-}
-
-// Where the branch's line at height h starts: on the circle of radius r
-// about the run's axis, on the axis itself where it misses (a branch as wide
-// as the run only touches the pipe).
-tagRPT start_on(double h, double r)
-{
-    const tagRPT axis = {0, std::min(h, r)};  // on the circle though h exceeds r by a rounding
-    return larger_x(cross(line(pt(0, h), pt(1, h)), circ(pt(0, 0), r), {axis, axis}));
 }
 
 // The half of a branch rim towards the run, from s on its upper side round
