@@ -159,21 +159,7 @@ namespace {
 
 constexpr int kE1 = -1;  // the run's end-1 corner (d2/2, -d10), not kept in data
 
-struct View34 {
-    const B* b;
-    tagRPT e1;
-    tagRELL ea, eb, ec, ed, ee;  // branch rims: middle step start, outer step, middle step end, pipe end, end face
-    tagRPT at(int n) const { return n == kE1 ? e1 : data[n]; }
-};
-
-View34 view34(const B* b)
-{
-    const double mid = 0.25 * (b->d12 + b->d11), outer = 0.5 * b->d11, e = b->d15;
-    return {b, {0.5 * b->d2, -b->d10},
-            flat_rim(k * (e - b->d14), mid), flat_rim(k * (e - 0.6 * b->d14), outer),
-            flat_rim(k * (e - 0.8 * b->d14), mid), flat_rim(k * (e - 0.875 * b->d13), 0.5 * b->d12),
-            flat_rim(k * e, outer)};
-}
+tagRPT at(const View34& v, int n) { return n == kE1 ? v.e1 : data[n]; }
 
 // Both views: P0, P1; the run socket P2..P10, P35..P37 with its marks P31,
 // P32; the branch from the run surface up, P11..P24.
@@ -211,7 +197,7 @@ int links(Out& o, const View34& v, const Link* l, int n, const char* free = null
                 .intended(Intended::free_ends, entry  ? "pipe-entry line out to the branch's outer width"
                                                : mark ? kSocketBottomLine
                                                       : free)
-                .seg(v.at(l[i].a), v.at(l[i].b)))
+                .seg(at(v, l[i].a), at(v, l[i].b)))
             return 1;
     }
     return 0;
@@ -310,33 +296,19 @@ int view3(BZI_WRT_PRM* w, const B* b)
     P[44] = P[2], P[45] = P[37];
     P[46] = {-0.5 * b->d11, b->d5 - b->d3};
     P[47] = {0.5 * b->d11, b->d5 - b->d3};
-    // Where the branch's side lines pass under its next larger rim.
-    const double x0y = P[11].y;
-    P[25] = smaller_y(cross(line(P[11], P[13]), v.ea, {P[13], P[13]})), P[26] = flip_x(P[25]);
-    P[27] = smaller_y(cross(line(P[14], P[15]), v.eb, {P[15], P[15]})), P[28] = flip_x(P[27]);
-    P[29] = smaller_x(cross(v.eb, v.ec, {P[15], P[15]})), P[30] = flip_x(P[29]);
-    P[33] = smaller_x(cross(v.ea, v.ed, {P[13], P[13]})), P[34] = flip_x(P[33]);
+    toward_cuts(P, v);
     const Group3& g = kGroups3[group_of(b, kPairs3)];
     cut_run(P, v, g.cuts);
 
-    constexpr Link kBranch[] = {{16, 17}, {18, 19}, {14, 27}, {21, 28}, {11, 25}, {24, 26}};
-    const double pipe = 0.5 * b->d12, inner = 0.5 * b->d11 - b->d18;
     Out o(w, kKeepStyle);
     return (g.chain && links(o, v, kChain)) ||
            (g.marks && links(o, v, kMarks, kSocketBottomLine)) ||
            links(o, v, g.first, g.n_first) ||
-           links(o, v, kBranch) ||
+           toward_lines(o, v) ||
            links(o, v, g.second, g.n_second) ||
-           o.code(kBody).earc(ell({0, x0y}, pipe, k * pipe, 0), P[11], P[24]) ||
-           o.intended(Intended::free_ends, "branch pipe end's rim between the socket profile's pipe-end points")
-               .earc(flat_rim(k * (b->d15 - b->d13), pipe), P[12], P[23]) ||
-           o.earc(v.ea, P[14], P[21]) ||
-           o.earc(v.ec, P[29], P[30]) ||
-           o.earc(v.eb, P[16], P[19]) ||
-           o.earc(v.ed, P[33], P[34]) ||
+           toward_rims(o, v, "branch pipe end's rim between the socket profile's pipe-end points") ||
            o.intended(Intended::repeated, "middle step's rim Ea, listed twice").earc(v.ea, P[14], P[21]) ||
-           o.code(kEnd3).ellipse(flat_rim(k * b->d15, inner)) ||
-           o.ellipse(v.ee);
+           toward_face(o, v);
 }
 
 // View 4: the run and its socket for every pair; the branch, going away
@@ -379,6 +351,46 @@ int view4(BZI_WRT_PRM* w, const B* b)
 
 }  // namespace
 
+View34 small45::view34(const B* b)
+{
+    const double mid = 0.25 * (b->d12 + b->d11), outer = 0.5 * b->d11, e = b->d15;
+    return {b, {0.5 * b->d2, -b->d10},
+            flat_rim(k * (e - b->d14), mid), flat_rim(k * (e - 0.6 * b->d14), outer),
+            flat_rim(k * (e - 0.8 * b->d14), mid), flat_rim(k * (e - 0.875 * b->d13), 0.5 * b->d12),
+            flat_rim(k * e, outer)};
+}
+
+void small45::toward_cuts(tagRPT* P, const View34& v)
+{
+    P[25] = smaller_y(cross(line(P[11], P[13]), v.ea, {P[13], P[13]})), P[26] = flip_x(P[25]);
+    P[27] = smaller_y(cross(line(P[14], P[15]), v.eb, {P[15], P[15]})), P[28] = flip_x(P[27]);
+    P[29] = smaller_x(cross(v.eb, v.ec, {P[15], P[15]})), P[30] = flip_x(P[29]);
+    P[33] = smaller_x(cross(v.ea, v.ed, {P[13], P[13]})), P[34] = flip_x(P[33]);
+}
+
+int small45::toward_lines(Out& o, const View34& v)
+{
+    constexpr Link kBranch[] = {{16, 17}, {18, 19}, {14, 27}, {21, 28}, {11, 25}, {24, 26}};
+    return links(o, v, kBranch);
+}
+
+int small45::toward_rims(Out& o, const View34& v, const char* pipe_end)
+{
+    const tagRPT* P = data;
+    const double pipe = 0.5 * v.b->d12;
+    return o.code(kBody).earc(ell({0, P[11].y}, pipe, k * pipe, 0), P[11], P[24]) ||
+           o.intended(Intended::free_ends, pipe_end).earc(flat_rim(k * (v.b->d15 - v.b->d13), pipe), P[12], P[23]) ||
+           o.earc(v.ea, P[14], P[21]) ||
+           o.earc(v.ec, P[29], P[30]) ||
+           o.earc(v.eb, P[16], P[19]) ||
+           o.earc(v.ed, P[33], P[34]);
+}
+
+int small45::toward_face(Out& o, const View34& v)
+{
+    return o.code(kEnd3).ellipse(flat_rim(k * v.b->d15, 0.5 * v.b->d11 - v.b->d18)) || o.ellipse(v.ee);
+}
+
 int ar420a_v3(BZI_WRT_PRM* w, const B* b)
 {
     if (points34(b)) return 1;
@@ -398,35 +410,19 @@ int ar420a_v3(BZI_WRT_PRM* w, const B* b)
 
 namespace {
 
-struct V6 {
-    tagRPT run[14];          // end-1 corners and the run socket chain: P0, data[71..82], P13
-    tagRPT mark[2];          // the pipe marks inside the run socket's middle step
-    BranchRims e;
-    tagRELL root;            // the branch pipe's rim where its axis meets the run's surface
-    tagRPT up, low;          // that rim's ends on the branch's two pipe lines
-    tagRPT p50, p51, p52, p53;
-    bool pipe_whole, mid_whole;
+// The run's outline (end-1 corners and the socket chain) and the pipe marks
+// inside its socket's middle step.
+struct RunChain {
+    tagRPT run[14];  // P0, data[71..82], P13
+    tagRPT mark[2];
 };
 
-// The branch pipe's rim at the run: the branch axis pierces the run's
-// surface at a distance of root 2 times the run radius from the origin (the
-// axis leaves at 45 degrees to the run and at 45 degrees to the viewer). Seen
-// from the front, this rim stands for the seam where the branch pipe leaves
-// the run.
-void root_rim(V6& v, const tagRPT* Z, const B* b)
-{
-    const double t0 = std::sqrt(2.0) * 0.5 * b->d2, f = t0 / (b->d15 - b->d13);
-    const tagRPT c = f * Z[90];
-    v.root = axis_rim(c, 0.5 * b->d12, kRot6);
-    v.up = c + (Z[70] - Z[90]);
-    v.low = c + (Z[81] - Z[90]);
-}
 
 // The run: end 1, the chain up the left side, the socket end face, down the
 // right side to end 1; then, in line style 2, the lines across the socket at
 // the outer step and the pipe entry and the pipe marks. Trimmed against the
 // branch in view 6.
-int run6(Out& o, const Cover& c, bool trim, const V6& v)
+int run6(Out& o, const Cover& c, bool trim, const RunChain& v)
 {
     const tagRPT* R = v.run;
     if (o.style(0).code(kEnd1).seg(R[0], R[13])) return 1;
@@ -442,56 +438,56 @@ int run6(Out& o, const Cover& c, bool trim, const V6& v)
 
 }  // namespace
 
-// The rims inside the branch socket run between the profile's points on its two sides; where a
-// socket line runs past such a point to the next rim, the rim's end there is free.
-constexpr const char* kInnerRim = "rim inside the socket, between the profile's points on its two sides";
-
-int ar420a_v6(BZI_WRT_PRM* w, const B* b)
+// The branch pipe's rim at the run: the branch axis pierces the run's
+// surface at a distance of root 2 times the run radius from the origin (the
+// axis leaves at 45 degrees to the run and at 45 degrees to the viewer). Seen
+// from the front, this rim stands for the seam where the branch pipe leaves
+// the run.
+Turned small45::turned_branch(tagRPT* P, const B* b)
 {
-    tagRPT* P = data;
-    const tagRPT* Z = data;
-    if (zahyoar1(10, 0, b)) return 1;
-    V6 v{};
-    v.run[0] = {-0.5 * b->d2, -b->d10};
-    for (int i = 0; i < 12; ++i) v.run[1 + i] = P[71 + i];
-    v.run[13] = {0.5 * b->d2, -b->d10};
-    v.mark[0] = P[83], v.mark[1] = P[84];
-    if (zahyoar1(33, 0, b)) return 1;
+    const tagRPT* Z = P;
+    Turned v{};
     v.e = branch_rims(Z, b, kRot6);
-    root_rim(v, Z, b);
+    const double t0 = std::sqrt(2.0) * 0.5 * b->d2, f = t0 / (b->d15 - b->d13);
+    const tagRPT c = f * Z[90];
+    v.root = axis_rim(c, 0.5 * b->d12, kRot6);
+    v.up = c + (Z[70] - Z[90]);
+    v.low = c + (Z[81] - Z[90]);
     const StepCuts cuts = step_cuts(P, b, v.e);
     v.pipe_whole = cuts.pipe_whole, v.mid_whole = cuts.mid_whole;
-    const bool front = view_no(w) == 6;
+    return v;
+}
 
-    // The front part's outline: in view 6 the branch, from its root rim up
-    // its side lines and along the rims where those pass under them, round
-    // the end face's outer half and back; in view 7 the run.
-    Cover c;
-    if (front) {
-        c.add(v.up);
-        if (!v.pipe_whole) c.add(Z[71]);
-        c.add(P[52]);
-        c.add_short_arc(v.e.m0, Z[72]);
-        if (!v.mid_whole) c.add(Z[73]);
-        c.add(P[50]);
-        c.add_short_arc(v.e.o, Z[74]);
-        c.add(Z[75]);
-        c.add_arc(v.e.e, Z[76], Z[75]);
-        c.add(Z[76]);
-        c.add(Z[77]);
-        c.add_short_arc(v.e.o, P[51]);
-        if (!v.mid_whole) c.add(Z[78]);
-        c.add(Z[79]);
-        c.add_short_arc(v.e.m0, P[53]);
-        if (!v.pipe_whole) c.add(Z[80]);
-        c.add(v.low);
-        c.add_arc(v.root, v.up, v.low);
-    } else {
-        for (const tagRPT& q : v.run) c.add(q);
-    }
+// From its root rim up its side lines and along the rims where those pass
+// under them, round the end face's outer half and back.
+void small45::turned_cover(Cover& c, const Turned& v)
+{
+    const tagRPT* Z = data;
+    const tagRPT* P = data;
+    c.add(v.up);
+    if (!v.pipe_whole) c.add(Z[71]);
+    c.add(P[52]);
+    c.add_short_arc(v.e.m0, Z[72]);
+    if (!v.mid_whole) c.add(Z[73]);
+    c.add(P[50]);
+    c.add_short_arc(v.e.o, Z[74]);
+    c.add(Z[75]);
+    c.add_arc(v.e.e, Z[76], Z[75]);
+    c.add(Z[76]);
+    c.add(Z[77]);
+    c.add_short_arc(v.e.o, P[51]);
+    if (!v.mid_whole) c.add(Z[78]);
+    c.add(Z[79]);
+    c.add_short_arc(v.e.m0, P[53]);
+    if (!v.pipe_whole) c.add(Z[80]);
+    c.add(v.low);
+    c.add_arc(v.root, v.up, v.low);
+}
 
-    Out o(w);
-    if (run6(o, c, front, v)) return 1;
+int small45::turned_elements(Out& o, const Cover& c, Turned v, const B* b, bool front, const char* rims)
+{
+    const tagRPT* Z = data;
+    const tagRPT* P = data;
     const bool trim = !front;
     auto seg = [&](tagRPT a, tagRPT z) { return line_across(o, c, trim, a, z); };
     o.style(0).code(kBody);
@@ -505,9 +501,9 @@ int ar420a_v6(BZI_WRT_PRM* w, const B* b)
                o.code(kBody).earc(v.e.o, Z[74], Z[77]) ||
                o.earc(v.e.m0, Z[72], Z[79]) ||
                o.earc(v.root, v.up, v.low) ||
-               o.style(2).intended(Intended::free_ends, kInnerRim).earc(v.e.m1, Z[73], Z[78]) ||
-               o.intended(Intended::free_ends, kInnerRim).earc(v.e.p1, Z[71], Z[80]) ||
-               o.intended(Intended::free_ends, kInnerRim).earc(v.e.p0, Z[70], Z[81]) ||
+               o.style(2).intended(Intended::free_ends, rims).earc(v.e.m1, Z[73], Z[78]) ||
+               o.intended(Intended::free_ends, rims).earc(v.e.p1, Z[71], Z[80]) ||
+               o.intended(Intended::free_ends, rims).earc(v.e.p0, Z[70], Z[81]) ||
                o.code(kEnd3).ellipse(axis_rim(Z[95], 0.5 * b->d11 - b->d18, kRot6));
     // View 7: the branch's pipe lines run from the run's axis, behind the run,
     // and show from where they pass its right side line; its end face from
@@ -522,8 +518,34 @@ int ar420a_v6(BZI_WRT_PRM* w, const B* b)
     o.code(kEnd3);
     if (arc_on(o, c, trim, v.e.e, Z[76], Z[75])) return 1;
     o.code(kBody);
-    if (arc_on(o, c, trim, v.e.o, P[51], P[50]) || arc_on(o, c, trim, v.e.m0, P[53], P[52])) return 1;
+    if (arc_on(o, c, trim, v.e.o, P[51], P[50], rims) || arc_on(o, c, trim, v.e.m0, P[53], P[52], rims)) return 1;
     o.style(2);
-    return arc_on(o, c, trim, v.e.m1, Z[78], Z[73]) || arc_on(o, c, trim, v.e.p1, Z[80], Z[71]) ||
-           arc_on(o, c, trim, v.e.p0, Z[81], Z[70]);
+    return arc_on(o, c, trim, v.e.m1, Z[78], Z[73], rims) || arc_on(o, c, trim, v.e.p1, Z[80], Z[71], rims) ||
+           arc_on(o, c, trim, v.e.p0, Z[81], Z[70], rims);
+}
+
+// The rims inside the branch socket run between the profile's points on its two sides; where a
+// socket line runs past such a point to the next rim, the rim's end there is free.
+constexpr const char* kInnerRim = "rim inside the socket, between the profile's points on its two sides";
+
+// The front part's outline: in view 6 the branch, in view 7 the run.
+int ar420a_v6(BZI_WRT_PRM* w, const B* b)
+{
+    tagRPT* P = data;
+    if (zahyoar1(10, 0, b)) return 1;
+    RunChain r{};
+    r.run[0] = {-0.5 * b->d2, -b->d10};
+    for (int i = 0; i < 12; ++i) r.run[1 + i] = P[71 + i];
+    r.run[13] = {0.5 * b->d2, -b->d10};
+    r.mark[0] = P[83], r.mark[1] = P[84];
+    if (zahyoar1(33, 0, b)) return 1;
+    const Turned v = turned_branch(P, b);
+    const bool front = view_no(w) == 6;
+
+    Cover c;
+    if (front) turned_cover(c, v);
+    else for (const tagRPT& q : r.run) c.add(q);
+
+    Out o(w);
+    return run6(o, c, front, r) || turned_elements(o, c, v, b, front, front ? kInnerRim : nullptr);
 }

@@ -3,11 +3,13 @@
 // run and branch as the views see them.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
 #include "branch45.h"
 #include "elemout.h"
+#include "hidden.h"
 #include "outline.h"
 
 namespace small45 {
@@ -95,5 +97,111 @@ inline StepCuts step_cuts(tagRPT* P, const ARF_SIZE2* b, const BranchRims& e)
     P[53] = s.pipe_whole ? under(Z[81], Z[80], e.m0, Z[80]) : under(Z[79], Z[80], e.m0, Z[79]);
     return s;
 }
+
+// Views 3 and 4 of the small outlines: the branch socket standing along +y
+// foreshortened by k (zahyoar1 mode 32, copied to P11..P24), its rims flat
+// ellipses about the y axis.
+struct View34 {
+    const ARF_SIZE2* b;
+    tagRPT e1;                   // the run's end-1 corner (d2/2, -d10)
+    tagRELL ea, eb, ec, ed, ee;  // middle step start, outer step, middle step end, pipe end, end face
+};
+View34 view34(const ARF_SIZE2* b);
+// The branch coming towards the viewer: where its side lines pass under the
+// next larger rim, into P25..P30, P33, P34; its side lines; the lower (near)
+// halves of its rims from the root up to the outer step; its end face with
+// the bore.
+void toward_cuts(tagRPT* P, const View34& v);
+int toward_lines(Out& o, const View34& v);
+// A reason (nullptr for none) declares the pipe-end rim's free ends.
+int toward_rims(Out& o, const View34& v, const char* pipe_end = nullptr);
+int toward_face(Out& o, const View34& v);
+
+// The box of what a cover can hide: its corners and the whole ellipses of its
+// curved stretches. An element whose box stays clear of it shows whole, so
+// the exact trimmer need not look at it (what it writes is the same).
+struct Box {
+    double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
+    void add(tagRPT q)
+    {
+        x0 = q.x < x0 ? q.x : x0, x1 = q.x > x1 ? q.x : x1;
+        y0 = q.y < y0 ? q.y : y0, y1 = q.y > y1 ? q.y : y1;
+    }
+    // An ellipse's own box: half a·|cos| + ... as sqrt(a²c² + b²s²) across x.
+    void add(const tagRELL& e)
+    {
+        double w = e.a < 0 ? -e.a : e.a, h = e.b < 0 ? -e.b : e.b;
+        if (e.rot != 0) {
+            const double r = e.rot * 3.14159265358979323846 / 180.0, c = std::cos(r), s = std::sin(r);
+            const double a2 = w * w, b2 = h * h;
+            w = std::sqrt(a2 * c * c + b2 * s * s), h = std::sqrt(a2 * s * s + b2 * c * c);
+        }
+        add(tagRPT{e.x - w, e.y - h});
+        add(tagRPT{e.x + w, e.y + h});
+    }
+    bool meets(const Box& o) const { return x0 <= o.x1 && o.x0 <= x1 && y0 <= o.y1 && o.y0 <= y1; }
+    bool inside(const Box& o) const { return x0 > o.x0 && x1 < o.x1 && y0 > o.y0 && y1 < o.y1; }
+};
+inline Box box_of(const Cover& c)
+{
+    Box b;
+    for (int i = 0; i < c.n; ++i) b.add(c.p[i]);
+    for (int i = 0; i < c.n_arcs; ++i) b.add(c.arcs[i].f.e);
+    return b;
+}
+inline Box box_of(tagRPT a, tagRPT z)
+{
+    Box b;
+    b.add(a);
+    b.add(z);
+    return b;
+}
+inline Box box_of(const tagRELL& e)
+{
+    Box b;
+    b.add(e);
+    return b;
+}
+// A cover of four corners and no curves is a rectangle when its box has
+// them all for corners: what lies within that box it hides whole.
+inline bool rectangle(const Cover& c, const Box& cb)
+{
+    if (c.n != 4 || c.n_arcs != 0) return false;
+    for (int i = 0; i < 4; ++i)
+        if ((c.p[i].x != cb.x0 && c.p[i].x != cb.x1) || (c.p[i].y != cb.y0 && c.p[i].y != cb.y1)) return false;
+    return c.p[0].x != c.p[2].x && c.p[0].y != c.p[2].y;
+}
+// Segment a-b, and the elliptic arc of e from s to t, written where cover c
+// (of box cb) leaves them uncovered.
+inline int seg_beside(Out& o, const Cover& c, const Box& cb, tagRPT a, tagRPT z)
+{
+    const Box eb = box_of(a, z);
+    if (!cb.meets(eb)) return o.seg(a, z);
+    return eb.inside(cb) && rectangle(c, cb) ? 0 : seg_outside(o, c, a, z);
+}
+inline int earc_beside(Out& o, const Cover& c, const Box& cb, const tagRELL& e, tagRPT s, tagRPT t)
+{
+    const Box eb = box_of(e);
+    if (!cb.meets(eb)) return o.earc(e, s, t);
+    return eb.inside(cb) && rectangle(c, cb) ? 0 : earc_outside(o, c, e, s, t);
+}
+
+// Views 6 and 7 of the small outlines: the branch turned axonometrically
+// (zahyoar1 mode 33, data[70..95]) with its rims, the rim where its pipe
+// leaves the run (ends 'up' and 'low' on the pipe lines) and where its side
+// lines pass under the next larger rims (P50..P53).
+struct Turned {
+    BranchRims e;
+    tagRELL root;
+    tagRPT up, low;
+    bool pipe_whole, mid_whole;
+};
+Turned turned_branch(tagRPT* P, const ARF_SIZE2* b);
+// The turned branch's outline, as the cover of what lies behind it (view 6).
+void turned_cover(Cover& c, const Turned& v);
+// Its elements: in front (view 6) whole, else (view 7) each trimmed where the
+// cover c of the run hides it. A reason (nullptr for none) declares the free
+// ends of the rims that may stop short of the side lines they meet.
+int turned_elements(Out& o, const Cover& c, Turned v, const ARF_SIZE2* b, bool front, const char* rims = nullptr);
 
 }  // namespace small45
