@@ -208,13 +208,13 @@ int jarf92lc_v6b(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
         o.code(kEnd1).seg(P[31], P[1]) || o.code(kBody).seg(P[2], P[7]) || o.seg(P[32], P[33]))
         return 1;
     const bool up_leg = P[13].x >= r, low_leg = P[14].x >= r;
-    const int upper = v6       ? o.seg(P[8], P[13]) || o.earc(outer, P[15], P[13])
+    auto upper = [&] { return v6       ? o.seg(P[8], P[13]) || o.earc(outer, P[15], P[13])
                       : up_leg ? o.seg(P[41], P[13]) || o.earc(outer, P[15], P[13])
-                               : o.earc(outer, P[15], P[41]);
-    const int lower = v6        ? o.seg(P[9], P[14]) || o.earc(inner, P[16], P[14])
+                               : o.earc(outer, P[15], P[41]); };
+    auto lower = [&] { return v6        ? o.seg(P[9], P[14]) || o.earc(inner, P[16], P[14])
                       : low_leg ? o.seg(P[42], P[14]) || o.earc(inner, P[16], P[14])
-                                : o.earc(inner, P[16], P[42]);
-    if (upper || lower || level_and_hub(o, P)) return 1;
+                                : o.earc(inner, P[16], P[42]); };
+    if (upper() || lower() || level_and_hub(o, P)) return 1;
     const double xe = P[19].x, xb = P[15].x, xh = P[17].x;
     if (v6)
         return o.code(kEnd3).ellipse(rim(xe, n.rh)) ||

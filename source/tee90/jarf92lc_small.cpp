@@ -205,9 +205,9 @@ int jarf92lc_v6s(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
                o.code(kEnd3).ellipse(rim(P[13])) || o.ellipse(rim({P[13].x, P[40].y})) ||
                o.code(kBody).earc(rim(P[12]), P[12], P[15]) || o.earc(rim(P[8]), P[8], P[19]) || pipe_mark(o, P);
     }
-    const int upper = upper_leg ? o.seg(P[41], P[27]) || o.earc(outer, P[8], P[27]) : o.earc(outer, P[8], P[41]);
-    const int lower = lower_leg ? o.seg(P[42], P[28]) || o.earc(inner, P[19], P[28]) : o.earc(inner, P[19], P[42]);
-    return upper || lower ||
+    auto upper = [&] { return upper_leg ? o.seg(P[41], P[27]) || o.earc(outer, P[8], P[27]) : o.earc(outer, P[8], P[41]); };
+    auto lower = [&] { return lower_leg ? o.seg(P[42], P[28]) || o.earc(inner, P[19], P[28]) : o.earc(inner, P[19], P[42]); };
+    return upper() || lower() ||
            o.run(P, {8, 9, 10, 11, 12, 13}) || o.code(kEnd3).earc(rim(P[13]), P[14], P[13]) ||
            o.code(kBody).run(P, {14, 15, 16, 17, 18, 19}) ||
            o.earc(rim(P[12]), P[15], P[12]) || o.earc(rim(P[8]), P[19], P[8]) || pipe_mark(o, P);
