@@ -71,6 +71,27 @@ inline void hub_points(tagRPT* P, const B* b)
 // The hub's outline from P2 round to P7, its top face (P4-P5) end 2.
 inline int hub_side(Out& o, const tagRPT* P) { return profile_run(o, P, 2, 7, 4, kEnd2); }
 
+// The hub's lines across the run: its foot and its mid line.
+inline int hub_lines(Out& o, const tagRPT* P) { return o.code(kBody).seg(P[2], P[7]) || o.seg(P[32], P[33]); }
+
+// The run standing on the y axis with its hub, seen from across (views 3 and
+// 4): its sides cut where a circle about the origin in front crosses them (at
+// P22 below, P23 above on the near side, when 'cut'), end 1, the hub's lines.
+inline int run_upright(Out& o, const tagRPT* P, bool cut)
+{
+    const int sides = cut ? o.code(kBody).seg(P[1], P[22]) || o.seg(P[23], P[2]) || hub_side(o, P) ||
+                                o.seg(P[7], prime(P[23])) || o.seg(prime(P[22]), P[31])
+                          : o.code(kBody).seg(P[1], P[2]) || hub_side(o, P) || o.seg(P[7], P[31]);
+    return sides || o.code(kEnd1).seg(P[31], P[1]) || hub_lines(o, P);
+}
+
+// Seen from behind the run (view 4), a rim about the origin wider than the
+// run shows as two arcs beyond its sides, from the crossings P22 and P23.
+inline int rim_beside_run(Out& o, const tagRPT* P, double radius)
+{
+    return o.code(kEnd3).arc({0, 0}, radius, P[23], P[22]) || o.arc({0, 0}, radius, prime(P[22]), prime(P[23]));
+}
+
 // The run and hub seen with the run receding at 45 degrees (views 10 and
 // 11): heights along the run shortened by cos 45, circles about the run axis
 // ellipses r wide and r cos 45 high. The hub's sides, and its rims' halves

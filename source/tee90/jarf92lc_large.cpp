@@ -145,19 +145,10 @@ int jarf92lc_v3b(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
     P[22] = {-r, -yc};
     P[23] = {-r, yc};
     Out o(w);
-    if (view_no(w) != 3) {
-        if (o.code(kBody).seg(P[1], P[2]) || hub_side(o, P) || o.seg(P[7], P[31]) ||
-            o.code(kEnd1).seg(P[31], P[1]) || o.code(kBody).seg(P[2], P[7]) || o.seg(P[32], P[33]))
-            return 1;
-        return wide_hub && (o.code(kEnd3).arc({0, 0}, n.rh, P[23], P[22]) ||
-                            o.arc({0, 0}, n.rh, prime(P[22]), prime(P[23])));
-    }
+    if (view_no(w) != 3) return run_upright(o, P, false) || (wide_hub && rim_beside_run(o, P, n.rh));
     const double yo = r - b->d9, ys = n.c.y + n.rb / kS;  // the leg's axis on the run side, the bend's 45-degree end
     const double yh = -std::sqrt(n.rh * n.rh - n.rho * n.rho);  // the leg's sides leave the hub's rim
-    const int sides = wide_hub ? o.code(kBody).seg(P[1], P[22]) || o.seg(P[23], P[2]) || hub_side(o, P) ||
-                                     o.seg(P[7], prime(P[23])) || o.seg(prime(P[22]), P[31])
-                               : o.code(kBody).seg(P[1], P[2]) || hub_side(o, P) || o.seg(P[7], P[31]);
-    if (sides || o.code(kEnd1).seg(P[31], P[1]) || o.code(kBody).seg(P[2], P[7]) || o.seg(P[32], P[33]) ||
+    if (run_upright(o, P, wide_hub) ||
         o.code(kEnd3).circle({0, 0}, n.rh) || o.style(kSeam).circle({0, 0}, n.rho - a->d9))
         return 1;
     // A leg as wide as the run (to within the comparison's tolerance) takes the run's sides for its own.
@@ -205,7 +196,7 @@ int jarf92lc_v6b(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
     Out o(w);
     if (o.code(kBody).seg(P[1], P[2]) || hub_side(o, P) ||
         (v6 ? o.seg(P[7], P[41]) || o.seg(P[42], P[31]) : o.seg(P[7], P[31])) ||
-        o.code(kEnd1).seg(P[31], P[1]) || o.code(kBody).seg(P[2], P[7]) || o.seg(P[32], P[33]))
+        o.code(kEnd1).seg(P[31], P[1]) || hub_lines(o, P))
         return 1;
     const bool up_leg = P[13].x >= r, low_leg = P[14].x >= r;
     auto upper = [&] { return v6       ? o.seg(P[8], P[13]) || o.earc(outer, P[15], P[13])
@@ -231,8 +222,8 @@ int jarf92lc_v6b(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
 // at 45 degrees, its heights shortened by cos 45 and its circles ellipses, as
 // for the smaller branches; the branch, in the plane of the turning axis,
 // keeps its view-1 bend and hub, and its leg runs from the bend's 45-degree
-// end to the run's side, where the leg seen at the run's slope is d11/2
-// times 1.224745 (the slope's secant) either side of its axis. The opening
+// end to the run's side, where the leg seen at the run's slope is its
+// radius times 1.224745 (the slope's secant) either side of its axis. The opening
 // between them is half an ellipse 1/1.4 of the pipe's radius deep.
 int jarf92lc_v10b(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
 {

@@ -134,13 +134,7 @@ int jarf92lc_v3s(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
     P[22] = smaller_y(cut.t);
     P[23] = other(cut.t, P[22]);
     Out o(w);
-    if (view_no(w) != 3) {
-        if (o.code(kBody).seg(P[1], P[2]) || hub_side(o, P) || o.seg(P[7], P[31]) ||
-            o.code(kEnd1).seg(P[31], P[1]) || o.code(kBody).seg(P[2], P[7]) || o.seg(P[32], P[33]))
-            return 1;
-        return split && (o.code(kEnd3).arc({0, 0}, Bc.r, P[23], P[22]) ||
-                         o.arc({0, 0}, Bc.r, prime(P[22]), prime(P[23])));
-    }
+    if (view_no(w) != 3) return run_upright(o, P, false) || (split && rim_beside_run(o, P, Bc.r));
     const tagRPT X = leg_axis_at(b->d9, b->d9, P[7], P[31]);
     const double r2 = std::sqrt(2.0);
     // The leg's sides from B down to the opening, whose top is the leg's
@@ -149,11 +143,7 @@ int jarf92lc_v3s(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
     P[17] = prime(P[16]);
     P[18] = smaller_y(cross(line(P[16], flip_y(P[16])), Bc));
     P[19] = prime(P[18]);
-    const int sides = split ? o.code(kBody).seg(P[1], P[22]) || o.seg(P[23], P[2]) || hub_side(o, P) ||
-                                  o.seg(P[7], prime(P[23])) || o.seg(prime(P[22]), P[31])
-                            : o.code(kBody).seg(P[1], P[2]) || hub_side(o, P) || o.seg(P[7], P[31]);
-    return sides || o.code(kEnd1).seg(P[31], P[1]) ||
-           o.code(kBody).seg(P[2], P[7]) || o.seg(P[32], P[33]) ||
+    return run_upright(o, P, split) ||
            o.seg(P[16], P[18]) || o.seg(P[17], P[19]) ||
            o.earc({0, P[16].y}, b->d12 * 0.5, b->d12 * 0.5 * r2, 0, P[16], P[17]) ||
            o.code(kEnd3).circle({0, 0}, Bc.r) || o.circle({0, 0}, Bc.r - b->d18);
@@ -194,7 +184,7 @@ int jarf92lc_v6s(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
     Out o(w);
     if (o.code(kBody).seg(P[1], P[2]) || hub_side(o, P) ||
         (v6 ? o.seg(P[7], P[41]) || o.seg(P[42], P[31]) : o.seg(P[7], P[31])) ||
-        o.code(kEnd1).seg(P[31], P[1]) || o.code(kBody).seg(P[2], P[7]) || o.seg(P[32], P[33]))
+        o.code(kEnd1).seg(P[31], P[1]) || hub_lines(o, P))
         return 1;
     if (v6) {
         // The opening on the run reaches exactly to the leg's side lines.
