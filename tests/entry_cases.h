@@ -83,3 +83,29 @@ inline std::vector<double> host_arg(const char* routine, const char* name, int n
         if (a.routine == routine && a.name == name && n-- == 0) return a.values;
     return {};
 }
+
+// The size pairs of a two-size entry's table, in table order.
+struct SizePair {
+    int m, b;
+};
+inline std::vector<SizePair> table_pairs(const char* entry)
+{
+    int first[128], second[128];
+    const int n = arf_table_keys(entry, first, second, 128);
+    std::vector<SizePair> v;
+    for (int i = 0; i < n; ++i) v.push_back({first[i], second[i]});
+    return v;
+}
+
+// One true-shape drawing of a two-size entry (second size in size_c unless
+// told) in a view code, with the named host fault armed, if any.
+inline int draw_pair(EntryFn fn, int m, int b, int view, const std::string& fault = {}, char second = 'c')
+{
+    Part p;
+    p.sizes(m, b, second);
+    p.head.draw_mode = 2;
+    p.head.view_no = static_cast<uint8_t>(view);
+    arfhost::reset();
+    if (!fault.empty()) arfhost::fail_at(fault);
+    return fn(&p.head, &p.set);
+}

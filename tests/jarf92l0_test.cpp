@@ -29,29 +29,9 @@ using O = TeeOutline;
 constexpr int kViews[] = {1, 2, 3, 4, 5, 6, 7, 10, 11};
 constexpr double kS = 1.414213562;
 
-struct Pair {
-    int m, b;
-};
-
-std::vector<Pair> table_pairs()
-{
-    int first[128], second[128];
-    const int n = arf_table_keys("jarft92l00", first, second, 128);
-    std::vector<Pair> v;
-    for (int i = 0; i < n; ++i) v.push_back({first[i], second[i]});
-    return v;
-}
-
-int draw(int m, int b, int view, const std::string& fault = {})
-{
-    Part p;
-    p.sizes(m, b, 'c');
-    p.head.draw_mode = 2;
-    p.head.view_no = static_cast<uint8_t>(view);
-    arfhost::reset();
-    if (!fault.empty()) arfhost::fail_at(fault);
-    return jarft92l00(&p.head, &p.set);
-}
+using Pair = SizePair;
+std::vector<Pair> table_pairs() { return ::table_pairs("jarft92l00"); }
+int draw(int m, int b, int view, const std::string& fault = {}) { return draw_pair(jarft92l00, m, b, view, fault); }
 
 const std::vector<Element>& elements() { return arfhost::record().elements; }
 

@@ -4,6 +4,7 @@
 #include "catalog.h"
 #include "comblock.h"
 #include "frame.h"
+#include "jarf92lc.h"
 
 namespace {
 
@@ -33,8 +34,37 @@ constinit Table2<B, 5, 19> table = table2<5, 19>(
 
 constexpr int kSample1 = 65, kSample2 = 50;
 
-// View codes 1 to 7, 10 and 11; the outlines fill their slots.
-constexpr ViewFnAlf<B> kViews[12] = {};
+// Dispatchers: the branch size alone chooses between the socketed branch and
+// the large one (lco_large); the run size plays no part.
+using Outline = int (*)(BZI_WRT_PRM*, const ALF_SIZE*, const B*);
+
+int dispatch(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b, Outline small, Outline large)
+{
+    const Outline f = lco_large(w->head->view_no, b->branch_size) ? large : small;
+    return f(w, a, b) != 0 ? 1 : 0;
+}
+
+int jarf92lc_v1(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b) { return dispatch(w, a, b, jarf92lc_v1s, jarf92lc_v1b); }
+int jarf92lc_v3(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b) { return dispatch(w, a, b, jarf92lc_v3s, jarf92lc_v3b); }
+int jarf92lc_v6(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b) { return dispatch(w, a, b, jarf92lc_v6s, jarf92lc_v6b); }
+int jarf92lc_v10(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
+{
+    return dispatch(w, a, b, jarf92lc_v10s, jarf92lc_v10b);
+}
+
+// Views 2 and 5; view 5 faces the hub, on which the host then marks the bolt holes.
+int jarf92lc_v2(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
+{
+    if (dispatch(w, a, b, jarf92lc_v2s, jarf92lc_v2b)) return 1;
+    if (w->head->view_no == 5) {
+        const BoltCircle c = lco_bolts(b->main_size);
+        peke(0.0, 0.0, c.a, c.n, c.w, &bzi_wrt_t);
+    }
+    return 0;
+}
+
+constexpr ViewFnAlf<B> kViews[12] = {nullptr,     jarf92lc_v1, jarf92lc_v2, jarf92lc_v3, jarf92lc_v3,  jarf92lc_v2,
+                                     jarf92lc_v6, jarf92lc_v6, nullptr,     nullptr,     jarf92lc_v10, jarf92lc_v10};
 
 int proc_list[kProcListLen] = {29, 44, 70, 71, 44, 72, 73, 0, 0, 200, 201};
 constinit BZI_COM_PRM com = com_block(1, 3, {0x00, 0x00, 0x50, 0x00, 0x07, 0x01, 0x00, 0x00}, 4);

@@ -14,6 +14,10 @@
 // the inner and outer turns are arcs about P30 and P29.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
 #include "arfroutines.h"
 #include "elemout.h"
 #include "outline.h"
@@ -124,6 +128,34 @@ inline int profile_run_primed(Out& o, const tagRPT* P, int a, int z)
     for (int n = a; n < z; ++n)
         if (o.seg(prime(P[n]), prime(P[n + 1]))) return 1;
     return 0;
+}
+
+// Turn centres for a tee that carries its crotch radius in another column
+// than d16: the same construction with radius rc.
+inline double outer_turn(const B* b, double rc) { return b->d12 * 0.5 + rc; }
+inline void turn_centres(tagRPT* P, const B* b, double rc)
+{
+    const double r1 = outer_turn(b, rc);
+    P[29] = larger_x(cross(circ(P[27], r1), circ(P[8], r1)));
+    P[30] = larger_x(cross(circ(P[28], rc), circ(P[19], rc)));
+}
+
+// A point of the fitting's plane seen with the tee turned 45 degrees about
+// its run: x shortens by cos 45, y stays.
+constexpr tagRPT turned(tagRPT p) { return {k * p.x, p.y}; }
+
+// A circle of the fitting's plane seen so: an ellipse cos 45 as wide as high.
+constexpr tagRELL turned(const tagRCIR& c) { return {k * c.x, c.y, k * c.r, c.r, 0}; }
+
+// An ellipse given by two conjugate half-diameters u and v about c (the
+// points c + u cos t + v sin t): its semi-axes and rotation in degrees. A
+// circle of the fitting seen obliquely is such an ellipse.
+inline tagRELL conjugate_ellipse(tagRPT c, tagRPT u, tagRPT v)
+{
+    const double sxx = u.x * u.x + v.x * v.x, syy = u.y * u.y + v.y * v.y, sxy = u.x * u.y + v.x * v.y;
+    const double mean = 0.5 * (sxx + syy), half = std::sqrt(0.25 * (sxx - syy) * (sxx - syy) + sxy * sxy);
+    const double rot = 0.5 * std::atan2(2.0 * sxy, sxx - syy);
+    return ell(c, std::sqrt(mean + half), std::sqrt(std::max(0.0, mean - half)), rot * 180.0 / std::numbers::pi);
 }
 
 }  // namespace tee
