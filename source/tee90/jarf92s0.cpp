@@ -39,10 +39,11 @@ int jarf92s0_v1(BZI_WRT_PRM* w, const B* b)
     if (short_tee::branch_points(P, b, short_tee::kS00, 40)) return 1;
     short_tee::lower_arc(P, b);
     Out o(w);
+    o.code(kBody);
     return profile_run(o, P, 1, 14, 7, kEnd2) || profile_run(o, P, 14, 26, 20, kEnd3) ||
            o.arc(P[32], b->d12 * 0.5, P[26], P[31]) || o.seg(P[31], prime(P[1])) ||
            o.code(kEnd1).seg(prime(P[1]), P[1]) ||
-           o.code(kBody).seg(P[27], P[28]) || o.seg(P[29], P[30]) || o.seg(P[2], P[13]) || o.seg(P[6], P[9]) ||
+           short_tee::mark(o.code(kBody), P[27], P[28]) || short_tee::mark(o, P[29], P[30]) || o.seg(P[2], P[13]) || o.seg(P[6], P[9]) ||
            o.seg(P[15], P[26]) || o.seg(P[19], P[22]) ||
            o.earc({P[14].x, 0}, 0.3 * (b->d12 * 0.5), b->d12 * 0.5, 0, P[14], P[31]);
 }
@@ -67,9 +68,10 @@ int jarf92s0_v2(BZI_WRT_PRM* w, const B* b)
         P[30] = flip_y(P[29]);
     }
     Out o(w);
+    o.code(kBody);
     if (profile_run(o, P, 1, 12, 6, kEnd3) || o.seg(P[12], P[16]) ||
         o.code(kEnd2).arc(P[0], b->d1 * 0.5, P[15], P[16]) ||
-        o.code(kBody).seg(P[1], P[15]) || o.seg(P[1], P[12]) || o.seg(P[5], P[8]) || o.seg(P[13], P[14]))
+        o.code(kBody).seg(P[1], P[15]) || o.seg(P[1], P[12]) || o.seg(P[5], P[8]) || short_tee::mark(o, P[13], P[14]))
         return 1;
     if (v2)
         return o.seg(P[15], P[17]) || o.seg(P[16], P[18]) ||
@@ -99,11 +101,12 @@ int jarf92s0_v3(BZI_WRT_PRM* w, const B* b)
     }
     const bool v3 = view_no(w) == 3;
     Out o(w);
+    o.code(kBody);
     const int sides = v3 && overlap ? o.seg(P[1], P[15]) || o.seg(P[16], P[2]) || profile_run(o, P, 2, 13, 7, kEnd2) ||
                                           o.seg(P[13], P[18]) || o.seg(P[17], P[14])
                                     : profile_run(o, P, 1, 14, 7, kEnd2);
     if (sides || o.code(kEnd1).seg(P[14], P[1]) ||
-        o.code(kBody).seg(P[27], P[28]) || o.seg(P[2], P[13]) || o.seg(P[6], P[9]))
+        short_tee::mark(o.code(kBody), P[27], P[28]) || o.seg(P[2], P[13]) || o.seg(P[6], P[9]))
         return 1;
     o.code(kEnd3);
     if (v3) return o.circle({0, 0}, b->d11 * 0.5) || o.circle({0, 0}, b->d11 * 0.5 - b->d18);

@@ -39,12 +39,13 @@ int jarf92st_v1(BZI_WRT_PRM* w, const B* b)
     if (short_tee::branch_points(P, b, short_tee::kS0t, 20)) return 1;
     const bool cut = short_tee::profiles_cross(P);
     Out o(w);
+    o.code(kBody);
     const int sides = cut ? profile_run(o, P, 1, 13, 7, kEnd2) || o.seg(P[13], P[31]) || o.seg(P[31], P[16]) ||
                                 profile_run(o, P, 16, 23, 19, kEnd3) || o.seg(P[23], P[32]) || o.seg(P[32], P[26])
                           : profile_run(o, P, 1, 14, 7, kEnd2) || profile_run(o, P, 14, 26, 19, kEnd3);
     const tagRPT top = cut ? P[31] : P[14], bottom = cut ? P[32] : P[25];
     return sides || o.code(kEnd1).seg(P[26], P[1]) ||
-           o.code(kBody).seg(P[27], P[28]) || o.seg(P[29], P[30]) || o.seg(P[2], P[13]) || o.seg(P[6], P[9]) ||
+           short_tee::mark(o.code(kBody), P[27], P[28]) || short_tee::mark(o, P[29], P[30]) || o.seg(P[2], P[13]) || o.seg(P[6], P[9]) ||
            o.seg(P[18], P[21]) || o.earc({top.x, 0}, k * top.y, top.y, 0, top, bottom);
 }
 
@@ -60,18 +61,20 @@ tagRPT leaves(const tagRPT* Q, const tagRCIR& c, int* from)
     return larger_x(cross(line(Q[i], Q[i + 1]), c));
 }
 
-// Segment a-b where it runs clear of the circle c in front of it.
-int seg_clear(Out& o, tagRPT a, tagRPT b, const tagRCIR& c)
+// Segment a-b where it runs clear of the circle c in front of it; a pipe
+// mark (is_mark) in each of its pieces.
+int seg_clear(Out& o, tagRPT a, tagRPT b, const tagRCIR& c, bool is_mark = false)
 {
+    auto put = [&](tagRPT p, tagRPT q) { return is_mark ? short_tee::mark(o, p, q) : o.seg(p, q); };
     const tagRSEG l = line(a, b);
     tagRPT p[2] = {a, b};
     int off = 3;
-    if (GCG165(&l, &c, p, &off) != 0) return o.seg(a, b);
+    if (GCG165(&l, &c, p, &off) != 0) return put(a, b);
     switch (off) {
-    case 0: return o.seg(a, p[0]) || o.seg(p[1], b);  // through the circle
-    case 1: return o.seg(p[1], b);                    // from inside out
-    case 2: return o.seg(a, p[0]);                    // from outside in
-    default: return dist(mid(a, b), {c.x, c.y}) < c.r ? 0 : o.seg(a, b);
+    case 0: return put(a, p[0]) || put(p[1], b);  // through the circle
+    case 1: return put(p[1], b);                  // from inside out
+    case 2: return put(a, p[0]);                  // from outside in
+    default: return dist(mid(a, b), {c.x, c.y}) < c.r ? 0 : put(a, b);
     }
 }
 
@@ -94,8 +97,9 @@ int jarf92st_v2(BZI_WRT_PRM* w, const B* b)
     P[15] = leaves(Q, front, &i);
     P[16] = flip_y(P[15]);
     Out o(w);
+    o.code(kBody);
     if (o.seg(P[15], P[i]) || profile_run(o, P, i, 13 - i, 6, kEnd3) || o.seg(P[13 - i], P[16]) ||
-        seg_clear(o, P[1], P[12], front) || seg_clear(o, P[5], P[8], front) || seg_clear(o, P[13], P[14], front))
+        seg_clear(o, P[1], P[12], front) || seg_clear(o, P[5], P[8], front) || seg_clear(o, P[13], P[14], front, true))
         return 1;
     if (!v2) return o.code(kEnd2).circle(P[0], b->d1 * 0.5) || o.circle(P[0], b->d1 * 0.5 - b->d8);
     int j = 1;
@@ -127,11 +131,12 @@ int jarf92st_v3(BZI_WRT_PRM* w, const B* b)
         P[17] = prime(P[14]);
     }
     Out o(w);
+    o.code(kBody);
     if ((cut ? o.seg(P[1], P[16]) || o.seg(P[17], P[2]) : o.seg(P[1], P[2])) ||
         profile_run(o, P, 2, 13, 7, kEnd2) ||
         (cut ? o.seg(P[13], P[14]) || o.seg(P[15], P[18]) : o.seg(P[13], P[18])) ||
         o.code(kEnd1).seg(P[18], P[1]) ||
-        o.code(kBody).seg(P[2], P[13]) || o.seg(P[19], P[20]) || o.seg(P[6], P[9]))
+        o.code(kBody).seg(P[2], P[13]) || short_tee::mark(o, P[19], P[20]) || o.seg(P[6], P[9]))
         return 1;
     if (view_no(w) == 3) return o.code(kEnd3).circle({0, 0}, Bc.r) || o.circle({0, 0}, Bc.r - b->d18);
     if (!cut) return 0;

@@ -86,6 +86,8 @@ int front(Out& o, tagRPT* P, const B* b, const Socket& s)
     P[44] = smaller_x(cross(line(P[s.mid], P[s.mid + 1]), rim(P[s.outer])));
     P[45] = flip_y(P[44]);
     P[47] = flip_y(P[46]);
+    // The arc under the branch ends where the pipe's lower side leaves the run.
+    if (s.arc_below) P[32] = larger_x(cross(circ(P[26], r), circ(Jb, r)));
     // The run's right side stops where the branch's outline crosses it.
     P[41] = {R, top_at(P, s, R)};
     P[42] = {R, -P[41].y};
@@ -100,7 +102,10 @@ int front(Out& o, tagRPT* P, const B* b, const Socket& s)
            o.code(kBody).seg(P[m], P[s.mirror(s.outer)]) || o.seg(P[45], P[s.mirror(s.mid)]) ||
            (s.arc_below ? o.seg(P[47], P[26]) || o.arc(P[32], r, P[26], Jb) : o.seg(P[47], Jb)) ||
            o.earc(rim(P[s.outer]), P[s.outer], P[s.mirror(s.outer)]) ||
-           o.earc(rim(P[s.mid]), P[s.mid], P[s.mirror(s.mid)]) || o.earc(rim(P[15]), P[15], P[s.mirror(15)]) ||
+           o.earc(rim(P[s.mid]), P[s.mid], P[s.mirror(s.mid)]) ||
+           // The pipe end's rim, where it stands on the pipe line (the long
+           // spigot's foreshortened step can lie past the middle step's rim).
+           (P[15].x <= P[46].x && o.earc(rim(P[15]), P[15], P[s.mirror(15)])) ||
            o.earc({J.x, 0}, open, r, 0, J, Jb);
 }
 
@@ -145,7 +150,8 @@ int v6(BZI_WRT_PRM* w, const B* b, const Socket& s)
     if (s.arc_below) lower_arc(P, b);
     Out o(w);
     if (profile_run(o, P, 1, 13, 7, kEnd2) ||
-        o.seg(P[27], P[28]) || o.seg(P[2], P[13]) || o.seg(P[6], P[9]))
+        mark(o, P[27], P[28]) || o.seg(P[2], P[13]) ||
+        o.seg(P[6], P[9]))
         return 1;
     return view_no(w) == 6 ? front(o, P, b, s) : behind(o, P, b, s);
 }
@@ -188,7 +194,8 @@ int v10(BZI_WRT_PRM* w, const B* b, const Socket& s)
     return steps || o.earc({top.x, 0}, s.open_a * top.y, top.y, 0, top, bottom) ||
            (v10 ? o.code(kEnd1).ellipse(sec(P[1], -P[1].x - b->d7))
                 : o.code(kEnd2).ellipse(sec(P[7], -P[7].x - b->d8))) ||
-           o.code(kBody).seg(P[s.outer], P[s.mirror(s.outer)]) || o.seg(P[29], P[30]) ||
+           o.code(kBody).seg(P[s.outer], P[s.mirror(s.outer)]) ||
+           mark(o, P[29], P[30]) ||
            (s.arc_below && o.seg(P[15], P[26]));
 }
 

@@ -39,6 +39,10 @@ constexpr Socket kS00{40, 41, 71, 12, 17, 19, 20, 31, true, 0.3};
 // The long-spigot tee: from the pipe end's step on, the pipe line itself reaching the run.
 constexpr Socket kS0t{20, 21, 72, 10, 16, 18, 19, 25, false, 0.707106781};
 
+// A pipe mark inside a socket's middle step: drawn clear of the socket's
+// walls, so its ends meet nothing on purpose.
+inline int mark(Out& o, tagRPT a, tagRPT b) { return o.intended(Intended::free_ends, kSocketBottomLine).seg(a, b); }
+
 // Run points P1 .. P13, P27, P28 from profile mode 10, lengths along the run
 // scaled by fy; P1 at the height P0 already holds.
 int run_points(tagRPT* P, const B* b, double fy);
