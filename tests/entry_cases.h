@@ -83,3 +83,16 @@ inline std::vector<double> host_arg(const char* routine, const char* name, int n
         if (a.routine == routine && a.name == name && n-- == 0) return a.values;
     return {};
 }
+
+// A two-size part of sizes m and b (the second in size_c) drawn in true shape
+// in the given view, with an optional fault injected into the host.
+inline int draw_view(EntryFn fn, int m, int b, int view, const std::string& fault = {})
+{
+    Part p;
+    p.sizes(m, b, 'c');
+    p.head.draw_mode = 2;
+    p.head.view_no = static_cast<uint8_t>(view);
+    arfhost::reset();
+    if (!fault.empty()) arfhost::fail_at(fault);
+    return fn(&p.head, &p.set);
+}

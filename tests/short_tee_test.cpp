@@ -43,17 +43,6 @@ std::vector<Pair> pairs(const char* entry)
     return v;
 }
 
-int draw(EntryFn fn, int m, int b, int view, const std::string& fault = {})
-{
-    Part p;
-    p.sizes(m, b, 'c');
-    p.head.draw_mode = 2;
-    p.head.view_no = static_cast<uint8_t>(view);
-    arfhost::reset();
-    if (!fault.empty()) arfhost::fail_at(fault);
-    return fn(&p.head, &p.set);
-}
-
 const std::vector<Element>& elements() { return arfhost::record().elements; }
 
 // Pieces of the upright line at x, h either side of the axis, clear of the
@@ -114,7 +103,7 @@ TEST(ShortTee, EveryRecordAndViewDrawsItsWholeList)
                 SCOPED_TRACE(std::string(t.name) + " " + std::to_string(pr.m) + "/" + std::to_string(pr.b) +
                              " view " + std::to_string(view));
                 arftool::Drawing dr;
-                dr.status = draw(t.fn, pr.m, pr.b, view);
+                dr.status = draw_view(t.fn, pr.m, pr.b, view);
                 ASSERT_EQ(dr.status, 0);
                 dr.host = arfhost::record();
                 const ArfRecordView r = last_record(t.name);
@@ -142,14 +131,14 @@ TEST(ShortTee, HiddenPartsOfTheInclinedViews)
     for (const Tee& t : kTees)
         for (const Pair& pr : pairs(t.name)) {
             SCOPED_TRACE(std::string(t.name) + " " + std::to_string(pr.m) + "/" + std::to_string(pr.b));
-            ASSERT_EQ(draw(t.fn, pr.m, pr.b, 7), 0);
+            ASSERT_EQ(draw_view(t.fn, pr.m, pr.b, 7), 0);
             const double R = 0.5 * d(last_record(t.name), 2);
             for (size_t i = 17; i < elements().size(); ++i) {  // after the run's own 17
                 std::array<arftool::P2, 2> ends;
                 const int n = arftool::end_points(elements()[i], ends);
                 for (int j = 0; j < n; ++j) EXPECT_GE(ends[j].x, R - 1e-9) << "element " << i + 1;
             }
-            ASSERT_EQ(draw(t.fn, pr.m, pr.b, 6), 0);
+            ASSERT_EQ(draw_view(t.fn, pr.m, pr.b, 6), 0);
             int side = 0;
             for (const Element& e : elements()) {
                 if (e.form != Form::segment || std::abs(e.geo[0] - R) > 1e-9 || std::abs(e.geo[2] - R) > 1e-9) continue;
@@ -166,7 +155,7 @@ TEST(ShortTee, HiddenPartsOfTheInclinedViews)
 // segment routine failing) the outline is drawn whole.
 TEST(ShortTee, LongSpigotTrimsWhereItsStepCrossesTheRun)
 {
-    ASSERT_EQ(draw(jarft92s0t, 125, 65, 1), 0);
+    ASSERT_EQ(draw_view(jarft92s0t, 125, 65, 1), 0);
     const std::vector<Element> cut = elements();
     ASSERT_EQ(cut.size(), 30u);
     const Element& side = cut[12];  // P13 -> P31, down the run's right side
@@ -179,7 +168,7 @@ TEST(ShortTee, LongSpigotTrimsWhereItsStepCrossesTheRun)
     EXPECT_EQ(open.geo[5], side.geo[2]);
     EXPECT_EQ(open.geo[6], side.geo[3]);
     EXPECT_EQ(open.geo[8], -side.geo[3]);
-    ASSERT_EQ(draw(jarft92s0t, 125, 65, 1, "GCG164"), 0);
+    ASSERT_EQ(draw_view(jarft92s0t, 125, 65, 1, "GCG164"), 0);
     EXPECT_EQ(elements().size(), 32u);
 }
 
@@ -191,9 +180,9 @@ TEST(ShortTee, IntersectionsThatFindNothing)
         for (const char* routine : {"GCG064", "GCG164", "GCG065", "GCG165", "GCG005", "GCG110", "GCG111"})
             for (const Pair& pr : {Pair{65, 50}, Pair{100, 50}, Pair{125, 65}})
                 for (int view : kViews) {
-                    if (draw(t.fn, pr.m, pr.b, view) != 0) continue;  // not in this table
+                    if (draw_view(t.fn, pr.m, pr.b, view) != 0) continue;  // not in this table
                     SCOPED_TRACE(std::string(t.name) + " " + routine + " view " + std::to_string(view));
-                    ASSERT_EQ(draw(t.fn, pr.m, pr.b, view, routine), 0);
+                    ASSERT_EQ(draw_view(t.fn, pr.m, pr.b, view, routine), 0);
                     for (const Element& e : elements()) EXPECT_TRUE(arftool::all_finite(e));
                 }
 }
@@ -205,10 +194,10 @@ TEST(ShortTee, RefusedElementEndsTheDrawing)
     for (const Tee& t : kTees)
         for (const Pair& pr : {Pair{65, 50}, Pair{100, 50}})
             for (int view : kViews) {
-                ASSERT_EQ(draw(t.fn, pr.m, pr.b, view), 0);
+                ASSERT_EQ(draw_view(t.fn, pr.m, pr.b, view), 0);
                 const std::vector<Element> whole = elements();
                 for (int n = 1; n <= int(whole.size()); ++n) {
-                    ASSERT_EQ(draw(t.fn, pr.m, pr.b, view, "write:" + std::to_string(n)), 1) << t.name << ' ' << view;
+                    ASSERT_EQ(draw_view(t.fn, pr.m, pr.b, view, "write:" + std::to_string(n)), 1) << t.name << ' ' << view;
                     ASSERT_EQ(int(elements().size()), n - 1);
                     for (int i = 0; i < n - 1; ++i) EXPECT_EQ(elements()[i].geo, whole[i].geo);
                 }
@@ -229,7 +218,7 @@ TEST(ShortTee, FreeSizeTeesDrawCataloguePairsAsStandardTees)
                           Case{jarft92lfr, jarft92l00, "JARFT92LFR", "JARFT92L00", 250, 40}})
         for (int view : kViews) {
             SCOPED_TRACE(std::string(c.code) + " view " + std::to_string(view));
-            ASSERT_EQ(draw(c.standard, 100, 50, view), 0);
+            ASSERT_EQ(draw_view(c.standard, 100, 50, view), 0);
             const std::vector<Element> standard = elements();
             ASSERT_FALSE(standard.empty());
             Part p(100, 0, 50);

@@ -58,14 +58,12 @@ int jarf92s0_v2(BZI_WRT_PRM* w, const B* b)
     P[0] = {0, 0};
     copy_pts(P, 1, 71, 14);
     const tagRSEG top = line(P[1], P[2]);
-    P[15] = larger_x(cross(top, circ(P[0], b->d1 * 0.5)));
-    P[16] = flip_y(P[15]);
     const bool v2 = view_no(w) == 2;
     if (v2) {
-        P[17] = larger_x(cross(top, circ(P[0], b->d2 * 0.5)));
-        P[18] = flip_y(P[17]);
-        P[29] = larger_x(cross(top, circ(P[0], (b->d2 + b->d1) * 0.25)));
-        P[30] = flip_y(P[29]);
+        run_rings_crossed(P, top, b);
+    } else {
+        P[15] = larger_x(cross(top, circ(P[0], b->d1 * 0.5)));
+        P[16] = flip_y(P[15]);
     }
     Out o(w);
     o.code(kBody);
