@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "hidden.h"
 
 using namespace tee;
 
@@ -109,31 +108,49 @@ int front(Out& o, tagRPT* P, const B* b, const Socket& s)
            o.earc({J.x, 0}, open, r, 0, J, Jb);
 }
 
+// Segment a-b where it lies right of x = R (behind the run pipe it is hidden).
+int seg_right_of(Out& o, double R, tagRPT a, tagRPT b)
+{
+    if (a.x >= R && b.x >= R) return o.seg(a, b);
+    if (a.x <= R && b.x <= R) return 0;
+    const tagRPT c = a + ((R - a.x) / (b.x - a.x)) * (b - a);
+    return a.x > R ? o.seg(a, c) : o.seg(c, b);
+}
+
+// The far half of a rim (right of its centre, from its foot up to its top)
+// where it lies right of x = R.
+int rim_right_of(Out& o, double R, const tagRELL& e)
+{
+    const tagRPT foot = {e.x, e.y - e.b}, top = {e.x, e.y + e.b};
+    if (e.x >= R) return o.earc(e, foot, top);
+    if (e.x + e.a <= R) return 0;
+    const Two c = cross(line({R, e.y - e.b}, {R, e.y + e.b}), e);
+    return o.earc(e, smaller_y(c), larger_y(c));
+}
+
 // View 7: the branch recedes behind the run, which hides whatever of it lies
-// within the run pipe's width; the socket shows the far halves of its rims
-// and of its end face, as the small tee's does in this view.
+// within the run pipe's width (the run socket stands clear above it); the
+// socket shows the far halves of its rims and of its end face, as the small
+// tee's does in this view.
 int behind(Out& o, tagRPT* P, const B* b, const Socket& s)
 {
     const double R = P[13].x;
-    Cover run;
-    for (tagRPT q : {tagRPT{-R, P[1].y - 1.0}, tagRPT{R, P[1].y - 1.0}, tagRPT{R, P[13].y}, tagRPT{-R, P[13].y}})
-        run.add(q);
     if (o.seg(P[13], prime(P[1])) || o.code(kEnd1).seg(prime(P[1]), P[1])) return 1;
     o.code(kBody);
     for (int i = 14; i < s.last(); ++i) {
         if (i == s.face) {
-            if (earc_outside(o.code(kEnd3), run, rim(P[i]), P[i + 1], P[i])) return 1;
+            if (rim_right_of(o.code(kEnd3), R, rim(P[i]))) return 1;
             o.code(kBody);
-        } else if (seg_outside(o, run, P[i], P[i + 1])) {
+        } else if (seg_right_of(o, R, P[i], P[i + 1])) {
             return 1;
         }
     }
     // The arc under the branch shows only when it starts clear of the run.
     const int close = s.arc_below ? (P[26].x > R ? o.arc(P[32], b->d12 * 0.5, P[26], P[31]) : 0)
-                                  : seg_outside(o, run, P[s.last()], P[s.jb]);
+                                  : seg_right_of(o, R, P[s.last()], P[s.jb]);
     if (close) return 1;
     for (int i = 15; i <= s.outer; ++i)
-        if (earc_outside(o, run, rim(P[i]), P[s.mirror(i)], P[i])) return 1;
+        if (rim_right_of(o, R, rim(P[i]))) return 1;
     return 0;
 }
 
