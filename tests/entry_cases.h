@@ -109,3 +109,4 @@ inline int draw_pair(EntryFn fn, int m, int b, int view, const std::string& faul
     if (!fault.empty()) arfhost::fail_at(fault);
     return fn(&p.head, &p.set);
 }
+

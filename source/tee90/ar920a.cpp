@@ -90,12 +90,7 @@ int ar920a_v2(BZI_WRT_PRM* w, const ARF_SIZE2* b)
     if (view_no(w) == 2) {
         P[13] = P[83];
         P[14] = P[84];
-        P[15] = larger_x(cross(top, circ(P[0], b->d1 / 2)));
-        P[17] = larger_x(cross(top, circ(P[0], b->d2 / 2)));
-        P[29] = larger_x(cross(top, circ(P[0], (b->d2 + b->d1) * 0.25)));
-        P[16] = flip_y(P[15]);
-        P[18] = flip_y(P[17]);
-        P[30] = flip_y(P[29]);
+        run_rings_crossed(P, top, b);
         const tagRPT X = leg_axis_at(b->d9, b->d9, {b->d2 / 2, b->d4 - b->d3}, {b->d2 / 2, -b->d10});
         P[24] = {b->d2 / 2, X.y};
         P[26] = {P[24].x, X.y - b->d12 * kRoot2 * 0.5};

@@ -113,6 +113,19 @@ inline void turn_centres(tagRPT* P, const B* b)
     P[30] = larger_x(cross(circ(P[28], b->d16), circ(P[19], b->d16)));
 }
 
+// Looking along the run (view 2), where the branch's upper pipe line 'top'
+// crosses the run socket's rim (P15), the run pipe (P17) and the socket's
+// middle step (P29); P16, P18 and P30 are the same below the axis.
+inline void run_rings_crossed(tagRPT* P, const tagRSEG& top, const B* b)
+{
+    P[15] = larger_x(cross(top, circ(P[0], b->d1 / 2)));
+    P[17] = larger_x(cross(top, circ(P[0], b->d2 / 2)));
+    P[29] = larger_x(cross(top, circ(P[0], (b->d2 + b->d1) * 0.25)));
+    P[16] = flip_y(P[15]);
+    P[18] = flip_y(P[17]);
+    P[30] = flip_y(P[29]);
+}
+
 // The socket end's outline P[a] .. P[z]; the step leaving P[face] is the end face.
 inline int profile_run(Out& o, const tagRPT* P, int a, int z, int face, int face_code)
 {
