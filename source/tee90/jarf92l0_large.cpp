@@ -52,16 +52,6 @@ void bend_points(tagRPT* P, const B* b)
 double seam_x(const B* b) { return (b->d8 - b->d13) - b->d2 / kS; }
 double seam_y(const B* b) { return -b->d2 + b->d2 / kS; }
 
-// An ellipse given by two conjugate half-diameters u and v about c (the
-// points c + u cos t + v sin t): its semi-axes and rotation.
-tagRELL conjugate_ellipse(tagRPT c, tagRPT u, tagRPT v)
-{
-    const double sxx = u.x * u.x + v.x * v.x, syy = u.y * u.y + v.y * v.y, sxy = u.x * u.y + v.x * v.y;
-    const double mean = 0.5 * (sxx + syy), half = std::sqrt(0.25 * (sxx - syy) * (sxx - syy) + sxy * sxy);
-    const double rot = 0.5 * std::atan2(2.0 * sxy, sxx - syy);
-    return ell(c, std::sqrt(mean + half), std::sqrt(std::max(0.0, mean - half)), rot * 180.0 / std::numbers::pi);
-}
-
 }  // namespace
 
 int jarf92l0_v1b(BZI_WRT_PRM* w, const ARF_SIZE2* b)

@@ -14,6 +14,10 @@
 // the inner and outer turns are arcs about P30 and P29.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
 #include "arfroutines.h"
 #include "elemout.h"
 #include "outline.h"
@@ -119,6 +123,16 @@ inline int profile_run_primed(Out& o, const tagRPT* P, int a, int z)
     for (int n = a; n < z; ++n)
         if (o.seg(prime(P[n]), prime(P[n + 1]))) return 1;
     return 0;
+}
+
+// An ellipse given by two conjugate half-diameters u and v about c (the
+// points c + u cos t + v sin t): its semi-axes and rotation.
+inline tagRELL conjugate_ellipse(tagRPT c, tagRPT u, tagRPT v)
+{
+    const double sxx = u.x * u.x + v.x * v.x, syy = u.y * u.y + v.y * v.y, sxy = u.x * u.y + v.x * v.y;
+    const double mean = 0.5 * (sxx + syy), half = std::sqrt(0.25 * (sxx - syy) * (sxx - syy) + sxy * sxy);
+    const double rot = 0.5 * std::atan2(2.0 * sxy, sxx - syy);
+    return ell(c, std::sqrt(mean + half), std::sqrt(std::max(0.0, mean - half)), rot * 180.0 / std::numbers::pi);
 }
 
 }  // namespace tee
