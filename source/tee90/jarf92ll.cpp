@@ -394,11 +394,11 @@ int earc_outside(Out& o, const tagRELL& e, tagRPT s, tagRPT t, const tagRELL& E)
 }
 
 // In view 7, where the branch in front first covers the hub's start ring,
-// coming down its left side from the top (upper) or up from the bottom: on
+// coming down its left side from the top or up from the bottom: on
 // the pipe's side line, the sweep's arc or the leg's side line, whichever the
 // ring reaches first; 'none' when it reaches none of them.
 tagRPT ring_cut(const tagRELL& ring, tagRPT pipe0, tagRPT pipe1, const tagRELL& sweep, tagRPT leg0, tagRPT leg1,
-                bool upper, tagRPT none)
+                tagRPT none)
 {
     auto within = [](tagRPT p, tagRPT a, tagRPT b) {
         return p.x >= std::min(a.x, b.x) - 1e-9 && p.x <= std::max(a.x, b.x) + 1e-9 &&
@@ -410,7 +410,7 @@ tagRPT ring_cut(const tagRELL& ring, tagRPT pipe0, tagRPT pipe1, const tagRELL& 
     int flag[4] = {};
     GCG111(&sweep, &ring, p, flag);
     for (int i = 0; i < 4; ++i)
-        if (flag[i] == 1 && within(p[i], pipe0, leg0) && (upper ? p[i].y < pipe0.y : p[i].y > pipe0.y)) return p[i];
+        if (flag[i] == 1 && within(p[i], pipe0, leg0)) return p[i];
     const Two l = cross(line(leg0, leg1), ring, {{-1e9, 0}, {-1e9, 0}});
     for (tagRPT c : {l.p1, l.p2})
         if (within(c, leg0, leg1)) return c;
@@ -437,6 +437,13 @@ int jarf92ll_v6(BZI_WRT_PRM* w, const B* b)
     const tagRSEG side = line(P[13], P[28]);
     P[41] = cross(line(P[15], P[14]), side);
     P[42] = cross(line(P[26], P[27]), side);
+    const tagRELL outer = ell(P[34], k * (h + b->d16), h + b->d16, 0);
+    const tagRELL inner = ell(P[36], k * (b->d16 - h), b->d16 - h, 0);
+    // On the largest runs the sweep starts over the run: the branch's upper
+    // side then meets the run's side on the sweep's outer arc, and in view 7
+    // the leg's upper line lies wholly behind the run.
+    const bool over_run = P[15].x < P[13].x;
+    if (over_run) P[41] = larger_y(cross(side, outer));
     // The pipe's sides meet the hub's start ring (its left half) at P43, P44.
     const tagRELL start = slant_rim(P[17].x, R, k), end = slant_rim(P[20].x, R, k);
     P[43] = smaller_x(cross(line(P[16], P[17]), start));
@@ -445,8 +452,6 @@ int jarf92ll_v6(BZI_WRT_PRM* w, const B* b)
     // ellipse with the shortened radius in the branch's plane and the radius
     // across it (0.707 h wide after the turn) as conjugate half-diameters.
     const tagRELL seam = conjugate_ellipse(P[33], P[15] - P[33], {k * h, 0});
-    const tagRELL outer = ell(P[34], k * (h + b->d16), h + b->d16, 0);
-    const tagRELL inner = ell(P[36], k * (b->d16 - h), b->d16 - h, 0);
     const tagRELL pipe_end = slant_rim(P[16].x, h, k), middle = slant_rim(P[19].x, R, k);
 
     Out o(w);
@@ -472,9 +477,10 @@ int jarf92ll_v6(BZI_WRT_PRM* w, const B* b)
     }
     // View 7: the start ring shows from where the branch's lower side leaves
     // it round to where its upper side covers it again.
-    const tagRPT top = ring_cut(start, P[16], P[17], outer, P[15], P[41], true, P[43]);
-    const tagRPT bottom = ring_cut(start, P[25], P[24], inner, P[26], P[42], false, P[44]);
-    if (o.seg(P[15], P[41]) || o.seg(P[26], P[42]) || o.earc(outer, P[16], P[15]) || o.earc(inner, P[25], P[26]) ||
+    const tagRPT top = ring_cut(start, P[16], P[17], outer, P[15], P[41], P[43]);
+    const tagRPT bottom = ring_cut(start, P[25], P[24], inner, P[26], P[42], P[44]);
+    if ((!over_run && o.seg(P[15], P[41])) || o.seg(P[26], P[42]) || o.earc(outer, P[16], over_run ? P[41] : P[15]) ||
+        o.earc(inner, P[25], P[26]) ||
         o.seg(P[16], P[17]) || o.seg(P[25], P[24]) || o.seg(P[18], P[20]) || o.seg(P[23], P[21]) ||
         o.earc(slant_rim(P[17].x, h, k), P[24], P[17]) ||  // the pipe meets the face: the ring's outer half
         o.earc(start, bottom, top) || o.code(kEnd3).earc(end, P[21], P[20]))
@@ -482,7 +488,8 @@ int jarf92ll_v6(BZI_WRT_PRM* w, const B* b)
     o.code(kBody).style(kSeam);
     return o.seg(P[2], P[13]) || o.seg(P[6], P[9]) ||
            o.intended(Intended::free_ends, kSocketBottomLine).seg(P[29], P[30]) ||
-           o.earc(middle, P[22], P[19]) || o.earc(pipe_end, P[25], P[16]) || o.earc(seam, P[26], P[15]);
+           o.earc(middle, P[22], P[19]) || o.earc(pipe_end, P[25], P[16]) ||
+           o.earc(seam, P[26], over_run ? larger_y(cross(side, seam)) : P[15]);
 }
 
 // ---------------------------------------------------------------------------
