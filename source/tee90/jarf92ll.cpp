@@ -327,93 +327,118 @@ int jarf92ll_v3(BZI_WRT_PRM* w, const B* b)
 // hub's start face, which shows round them; the rings show their far halves,
 // the hub's end face only its outer half, and the leg ends on the run's side.
 
-constexpr double kPi = 3.14159265358979323846;
-
-// Where p lies on ellipse e: its parameter, and whether it is inside.
-tagRPT unit_of(const tagRELL& e, tagRPT p)
+// A stand-in for the angle of direction (x, y), in [0, 4) counter-clockwise
+// from +x: monotone in the angle, so it orders points round a curve as the
+// angle would, without an arc tangent.
+double turn_of(double x, double y)
 {
-    const double r = e.rot * kPi / 180.0, c = std::cos(r), s = std::sin(r), dx = p.x - e.x, dy = p.y - e.y;
-    return {(dx * c + dy * s) / e.a, (-dx * s + dy * c) / e.b};
-}
-double param_of(const tagRELL& e, tagRPT p)
-{
-    const tagRPT u = unit_of(e, p);
-    return std::atan2(u.y, u.x);
-}
-bool inside(const tagRELL& e, tagRPT p)
-{
-    const tagRPT u = unit_of(e, p);
-    return u.x * u.x + u.y * u.y < 1.0;
-}
-tagRPT point_at(const tagRELL& e, double t)
-{
-    const double r = e.rot * kPi / 180.0, c = std::cos(r), s = std::sin(r);
-    const double u = e.a * std::cos(t), v = e.b * std::sin(t);
-    return {e.x + u * c - v * s, e.y + u * s + v * c};
+    const double p = x / (std::fabs(x) + std::fabs(y));
+    return y < 0 ? 3 + p : 1 - p;
 }
 
-// Segment a-b less its part inside ellipse E.
-Outside outside(tagRPT a, tagRPT b, const tagRELL& E)
+// The unit direction halfway round from unit direction a to b, counter-clockwise,
+// the turn between them being 'span' (in turn_of's measure).
+tagRPT halfway(tagRPT a, tagRPT b, double span)
 {
-    const tagRSEG l = line(a, b);
+    tagRPT m = a + b;
+    const double n = std::sqrt(m.x * m.x + m.y * m.y);
+    if (n < 1e-12) return {-a.y, a.x};  // half a turn apart
+    m = (span > 2 ? -1.0 : 1.0) / n * m;
+    return m;
+}
+
+// The hub's start ring, the pipe's rings and the sweep's arcs are all
+// circles of the branch's own plane or about its axis, shortened in x: they
+// are cut against each other in that plane, as circles (wide), and drawn
+// shortened (narrow).
+tagRPT wide(tagRPT p) { return {p.x / k, p.y}; }
+tagRPT narrow(tagRPT p) { return {p.x * k, p.y}; }
+Outside narrowed(Outside s)
+{
+    for (int i = 0; i < s.n; ++i) s.a[i] = narrow(s.a[i]), s.b[i] = narrow(s.b[i]);
+    return s;
+}
+// Segment a-b of the shortened drawing less its part inside the plane's
+// circle C; a segment with both ends inside lies wholly inside.
+Outside outside_wide(tagRPT a, tagRPT b, const tagRCIR& C)
+{
+    const tagRPT wa = wide(a), wb = wide(b), c = {C.x, C.y};
+    if (dist(wa, c) < C.r && dist(wb, c) < C.r) return {};
+    return narrowed(outside(wa, wb, C));
+}
+
+// Arc of the plane's circle c from s to t (counter-clockwise, wide points)
+// less its part inside the plane's circle C, drawn shortened: an elliptic arc.
+int arc_outside(Out& o, const tagRCIR& c, tagRPT s, tagRPT t, const tagRCIR& C)
+{
     tagRPT p[2] = {};
-    const int res = GCG110(&l, &E, p);
-    return outside(a, b, Met{res, {p[0], p[1]}});
-}
-
-// Elliptic arc of e from s to t (counter-clockwise) less its parts inside
-// ellipse E, cut where the host finds the two ellipses crossing.
-int earc_outside(Out& o, const tagRELL& e, tagRPT s, tagRPT t, const tagRELL& E)
-{
-    tagRPT p[4] = {};
-    int flag[4] = {};
-    GCG111(&e, &E, p, flag);
+    const int res = GCG005(&c, &C, p);
     struct Cut {
         double a;
-        tagRPT q;
-    } cut[6];
-    const double t0 = param_of(e, s);
-    double t1 = param_of(e, t);
-    if (t1 <= t0) t1 += 2 * kPi;
+        tagRPT q, d;  // the point, its direction from the centre
+    } cut[4];
+    auto cut_at = [&](tagRPT q) {
+        const tagRPT d = 1.0 / c.r * (q - tagRPT{c.x, c.y});
+        return Cut{turn_of(d.x, d.y), q, d};
+    };
     int n = 0;
-    cut[n++] = {t0, s};
-    for (int i = 0; i < 4; ++i) {
-        if (flag[i] != 1) continue;
-        double a = param_of(e, p[i]);
-        while (a <= t0) a += 2 * kPi;
-        if (a < t1) cut[n++] = {a, p[i]};
+    cut[n++] = cut_at(s);
+    const double a0 = cut[0].a;
+    Cut last = cut_at(t);
+    if (last.a <= a0) last.a += 4;
+    for (int i = 0; res == 0 && i < 2; ++i) {
+        Cut x = cut_at(p[i]);
+        if (x.a <= a0) x.a += 4;
+        if (x.a < last.a) cut[n++] = x;
     }
-    cut[n++] = {t1, t};
-    for (int i = 2; i < n - 1; ++i)  // at most four crossings: sorted in place
-        for (int j = i; j > 1 && cut[j].a < cut[j - 1].a; --j) std::swap(cut[j], cut[j - 1]);
-    for (int i = 0; i + 1 < n; ++i)
-        if (dist(cut[i].q, cut[i + 1].q) > 1e-6 && !inside(E, point_at(e, 0.5 * (cut[i].a + cut[i + 1].a))) &&
-            o.earc(e, cut[i].q, cut[i + 1].q))
+    cut[n++] = last;
+    if (n == 4 && cut[2].a < cut[1].a) std::swap(cut[1], cut[2]);
+    const tagRELL e = ell(narrow({c.x, c.y}), k * c.r, c.r, 0);
+    for (int i = 0; i + 1 < n; ++i) {
+        const tagRPT m = tagRPT{c.x, c.y} + c.r * halfway(cut[i].d, cut[i + 1].d, cut[i + 1].a - cut[i].a);
+        if (dist(cut[i].q, cut[i + 1].q) > 1e-6 && dist(m, {C.x, C.y}) > C.r &&
+            o.earc(e, narrow(cut[i].q), narrow(cut[i + 1].q)))
             return 1;
+    }
     return 0;
 }
 
-// In view 7, where the branch in front first covers the hub's start ring,
-// coming down its left side from the top or up from the bottom: on
-// the pipe's side line, the sweep's arc or the leg's side line, whichever the
-// ring reaches first; 'none' when it reaches none of them.
-tagRPT ring_cut(const tagRELL& ring, tagRPT pipe0, tagRPT pipe1, const tagRELL& sweep, tagRPT leg0, tagRPT leg1,
+// View 6: the near half of the pipe's ring at the sweep's end (top to bottom
+// through the left), less what the hub's start ring hides. A point of the
+// ring at angle t from the branch plane lies sqrt(D^2 + 2 D h cos t + h^2)
+// from the start ring's centre in the plane's measure (D the pipe's length
+// up to the hub): hidden where cos t falls below c below.
+int pipe_ring_front(Out& o, tagRPT top, tagRPT bottom, double D, double h, double R)
+{
+    const tagRELL e = slant_rim(top.x, h, k);
+    const double c = (R * R - D * D - h * h) / (2 * D * h);
+    if (c <= 0) return o.earc(e, top, bottom);
+    if (c >= 1) return 0;
+    const double x = top.x - k * h * c, y = h * std::sqrt(1 - c * c);
+    return o.earc(e, {x, y}, {x, -y});
+}
+
+// In view 7, where the branch in front first covers the hub's start ring C,
+// coming down its left side from the top or up from the bottom: on the pipe's
+// side line, the sweep's arc (circle 'sweep') or the leg's side line,
+// whichever the ring reaches first; 'none' when it reaches none of them. All
+// points wide; the result narrow.
+tagRPT ring_cut(const tagRCIR& C, tagRPT pipe0, tagRPT pipe1, const tagRCIR& sweep, tagRPT leg0, tagRPT leg1,
                 tagRPT none)
 {
     auto within = [](tagRPT p, tagRPT a, tagRPT b) {
         return p.x >= std::min(a.x, b.x) - 1e-9 && p.x <= std::max(a.x, b.x) + 1e-9 &&
                p.y >= std::min(a.y, b.y) - 1e-9 && p.y <= std::max(a.y, b.y) + 1e-9;
     };
-    const tagRPT q = smaller_x(cross(line(pipe0, pipe1), ring, {{-1e9, 0}, {-1e9, 0}}));
-    if (within(q, pipe0, pipe1)) return q;
-    tagRPT p[4] = {};
-    int flag[4] = {};
-    GCG111(&sweep, &ring, p, flag);
-    for (int i = 0; i < 4; ++i)
-        if (flag[i] == 1 && within(p[i], pipe0, leg0)) return p[i];
-    const Two l = cross(line(leg0, leg1), ring, {{-1e9, 0}, {-1e9, 0}});
+    const Two far = {{-1e9, 0}, {-1e9, 0}};
+    const tagRPT q = smaller_x(cross(line(pipe0, pipe1), C, far));
+    if (within(q, pipe0, pipe1)) return narrow(q);
+    const Two s = cross(sweep, C, far);
+    for (tagRPT c : {s.p1, s.p2})
+        if (within(c, pipe0, leg0)) return narrow(c);
+    const Two l = cross(line(leg0, leg1), C, far);
     for (tagRPT c : {l.p1, l.p2})
-        if (within(c, leg0, leg1)) return c;
+        if (within(c, leg0, leg1)) return narrow(c);
     return none;
 }
 
@@ -444,10 +469,9 @@ int jarf92ll_v6(BZI_WRT_PRM* w, const B* b)
     // the leg's upper line lies wholly behind the run.
     const bool over_run = P[15].x < P[13].x;
     if (over_run) P[41] = larger_y(cross(side, outer));
-    // The pipe's sides meet the hub's start ring (its left half) at P43, P44.
     const tagRELL start = slant_rim(P[17].x, R, k), end = slant_rim(P[20].x, R, k);
-    P[43] = smaller_x(cross(line(P[16], P[17]), start));
-    P[44] = flip_y(P[43]);
+    const tagRCIR C = {P[17].x / k, 0, R};  // the start ring in the branch's plane
+    const tagRCIR outer_w = circ(wide(P[34]), h + b->d16), inner_w = circ(wide(P[36]), b->d16 - h);
     // The sweep's start seam, a circle about the leg's axis: seen as the
     // ellipse with the shortened radius in the branch's plane and the radius
     // across it (0.707 h wide after the turn) as conjugate half-diameters.
@@ -462,23 +486,35 @@ int jarf92ll_v6(BZI_WRT_PRM* w, const B* b)
     o.code(kBody);
     if (v6) {
         // Everything of the branch behind the hub's start ring is hidden.
-        if (put(o, outside(P[15], P[14], start), false) || put(o, outside(P[26], P[27], start), false) ||
-            earc_outside(o, outer, P[16], P[15], start) || earc_outside(o, inner, P[25], P[26], start) ||
-            put(o, outside(P[16], P[17], start), false) || put(o, outside(P[25], P[24], start), false) ||
+        if (put(o, outside_wide(P[15], P[14], C), false) || put(o, outside_wide(P[26], P[27], C), false) ||
+            arc_outside(o, outer_w, wide(P[16]), wide(P[15]), C) ||
+            arc_outside(o, inner_w, wide(P[25]), wide(P[26]), C) ||
+            put(o, outside_wide(P[16], P[17], C), false) || put(o, outside_wide(P[25], P[24], C), false) ||
             o.seg(P[18], P[20]) || o.seg(P[23], P[21]) ||
             o.earc(start, P[18], P[23]) || o.code(kEnd3).ellipse(end))
             return 1;
         o.code(kBody).style(kSeam);
-        return o.seg(P[2], P[13]) || o.seg(P[6], P[9]) ||
-               o.intended(Intended::free_ends, kSocketBottomLine).seg(P[29], P[30]) ||
-               o.earc(middle, P[19], P[22]) || earc_outside(o, pipe_end, P[16], P[25], start) ||
-               earc_outside(o, seam, P[15], P[26], start) ||
-               o.earc(P[35], r2 * b->d12 * 0.15, r2 * h, 0, P[14], P[27]);
+        if (o.seg(P[2], P[13]) || o.seg(P[6], P[9]) ||
+            o.intended(Intended::free_ends, kSocketBottomLine).seg(P[29], P[30]) ||
+            o.earc(middle, P[19], P[22]) || pipe_ring_front(o, P[16], P[25], (P[17].x - P[16].x) / k, h, R))
+            return 1;
+        // In the branch's plane the seam is an ellipse about the leg's axis
+        // whose longer semi-axis is h sqrt(1 + 0.707). It is drawn when it
+        // lies clear of the hub's start ring; partly behind the ring it is
+        // left out with the sweep it marks, which then lies mostly behind the
+        // hub: cutting it there would take a crossing of two conics, more
+        // than this view's time allows.
+        const double far = dist(wide(P[33]), {C.x, C.y}), reach = h * std::sqrt(1 + k);
+        if (far - reach >= R && o.earc(seam, P[15], P[26])) return 1;
+        return o.earc(P[35], r2 * b->d12 * 0.15, r2 * h, 0, P[14], P[27]);
     }
-    // View 7: the start ring shows from where the branch's lower side leaves
-    // it round to where its upper side covers it again.
-    const tagRPT top = ring_cut(start, P[16], P[17], outer, P[15], P[41], P[43]);
-    const tagRPT bottom = ring_cut(start, P[25], P[24], inner, P[26], P[42], P[44]);
+    P[43] = narrow(smaller_x(cross(line(wide(P[16]), wide(P[17])), C)));
+    P[44] = flip_y(P[43]);
+    // View 7: the pipe's sides meet the start ring's left half at P43, P44;
+    // the ring shows from where the branch's lower side leaves it round to
+    // where its upper side covers it again.
+    const tagRPT top = ring_cut(C, wide(P[16]), wide(P[17]), outer_w, wide(P[15]), wide(P[41]), P[43]);
+    const tagRPT bottom = ring_cut(C, wide(P[25]), wide(P[24]), inner_w, wide(P[26]), wide(P[42]), P[44]);
     if ((!over_run && o.seg(P[15], P[41])) || o.seg(P[26], P[42]) || o.earc(outer, P[16], over_run ? P[41] : P[15]) ||
         o.earc(inner, P[25], P[26]) ||
         o.seg(P[16], P[17]) || o.seg(P[25], P[24]) || o.seg(P[18], P[20]) || o.seg(P[23], P[21]) ||
