@@ -21,30 +21,14 @@ constexpr int kViews[] = {1, 2, 3, 4, 5, 6, 7, 10, 11};
 constexpr double k = 0.707106781;
 constexpr double kPi = 3.14159265358979323846;
 
-struct Pair {
-    int m, b;
-};
-
-std::vector<Pair> table_pairs()
-{
-    int first[32], second[32];
-    const int n = arf_table_keys("jarft92ll0", first, second, 32);
-    std::vector<Pair> v;
-    for (int i = 0; i < n; ++i) v.push_back({first[i], second[i]});
-    return v;
-}
+using Pair = SizePair;
+std::vector<Pair> records() { return table_pairs("jarft92ll0"); }
 
 // Draws one view; the drawing as the checker sees it, with the entry's declarations.
 arftool::Drawing draw(int m, int b, int view, const std::string& fault = {})
 {
-    Part p;
-    p.sizes(m, b, 'c');
-    p.head.draw_mode = 2;
-    p.head.view_no = static_cast<uint8_t>(view);
-    arfhost::reset();
-    if (!fault.empty()) arfhost::fail_at(fault);
     arftool::Drawing d;
-    d.status = jarft92ll0(&p.head, &p.set);
+    d.status = Part().sizes(m, b, 'c').draw(jarft92ll0, view, fault);
     d.host = arfhost::record();
     const int n = arf_intended(0, nullptr, nullptr, nullptr);
     for (int i = 0; i < n; ++i) {
@@ -83,7 +67,7 @@ Count expected(int view)
 // socket's pipe marks the outline declares.
 TEST(Jarf92ll, EveryRecordAndViewDrawsCleanly)
 {
-    for (const Pair& pr : table_pairs())
+    for (const Pair& pr : records())
         for (int view : kViews) {
             SCOPED_TRACE(std::to_string(pr.m) + "/" + std::to_string(pr.b) + " view " + std::to_string(view));
             const arftool::Drawing d = draw(pr.m, pr.b, view);
@@ -151,7 +135,7 @@ std::vector<arftool::P2> probes(const Element& e)
 // 0.707 (d15 - 2 d14)).
 TEST(Jarf92ll, NothingDrawnWhereTheHubHidesIt)
 {
-    for (const Pair& pr : table_pairs()) {
+    for (const Pair& pr : records()) {
         SCOPED_TRACE(std::to_string(pr.m) + "/" + std::to_string(pr.b));
         ASSERT_EQ(draw(pr.m, pr.b, 3).status, 0);
         const ArfRecordView r = last_record("jarft92ll0");

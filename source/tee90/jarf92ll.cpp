@@ -112,21 +112,30 @@ int sweep_seams(Out& o, const tagRPT* P)
     return o.seg(P[15], P[26]) || o.seg(P[16], P[25]) || o.seg(P[19], P[22]) || o.seg(P[17], P[24]);
 }
 
-// View 1: run and branch flat in the drawing.
-int jarf92ll_v1(BZI_WRT_PRM* w, const B* b)
+// The points of view 1: the run P0, P1, P28 and its socket P2 .. P13 (pipe
+// mark P29-P30), the leg's sides meeting the run's side at P14 and P27 either
+// side of P35 (where the leg's axis crosses it), the sweep and the hub.
+int view1_points(tagRPT* P, const B* b, double r2)
 {
-    tagRPT* P = data;
     P[0] = {0, -b->d10};
     P[1] = {-b->d2 / 2, -b->d10};
     hub_points(P, 17, b);
     if (run_profile(P, b, 29)) return 1;
     P[28] = prime(P[1]);
     const tagRPT X = cross(line({P[13].x, -b->d10}, P[13]), line({0, -b->d9}, {b->d9, 0}));
-    const double r2 = std::sqrt(2.0);
     P[35] = {P[13].x, X.y};
     P[14] = {P[13].x, b->d12 * 0.5 * r2 + P[35].y};
     P[27] = {P[13].x, P[35].y - r2 * (0.5 * b->d12)};
     sweep_points(P, b, b->d9, 1.0);
+    return 0;
+}
+
+// View 1: run and branch flat in the drawing.
+int jarf92ll_v1(BZI_WRT_PRM* w, const B* b)
+{
+    tagRPT* P = data;
+    const double r2 = std::sqrt(2.0);
+    if (view1_points(P, b, r2)) return 1;
 
     Out o(w);
     return profile_run(o, P, 1, 15, 7, kEnd2) || branch_outline(o, P, b) ||
@@ -447,16 +456,7 @@ int jarf92ll_v6(BZI_WRT_PRM* w, const B* b)
     tagRPT* P = data;
     const bool v6 = view_no(w) == 6;
     const double h = b->d12 * 0.5, R = b->d11 * 0.5, r2 = std::sqrt(2.0);
-    P[0] = {0, -b->d10};
-    P[1] = {-b->d2 / 2, -b->d10};
-    hub_points(P, 17, b);
-    if (run_profile(P, b, 29)) return 1;
-    P[28] = prime(P[1]);
-    const tagRPT X = cross(line({P[13].x, -b->d10}, P[13]), line({0, -b->d9}, {b->d9, 0}));
-    P[35] = {P[13].x, X.y};
-    P[14] = {P[13].x, h * r2 + P[35].y};
-    P[27] = {P[13].x, P[35].y - r2 * h};
-    sweep_points(P, b, b->d9, 1.0);
+    if (view1_points(P, b, r2)) return 1;
     for (int i : {14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 33, 34, 35, 36}) P[i].x *= k;
     // The leg's sides cross the run's side at P41 (upper) and P42 (lower).
     const tagRSEG side = line(P[13], P[28]);
