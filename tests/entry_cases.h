@@ -42,6 +42,16 @@ struct Part {
         arfhost::reset();
         return fn(&head, &set);
     }
+    // Drawn in true shape in view code 'view', with a host fault (a routine's
+    // name or "write:N") injected first when one is named.
+    int draw(EntryFn fn, int view, const std::string& fault = {})
+    {
+        head.draw_mode = 2;
+        head.view_no = static_cast<uint8_t>(view);
+        arfhost::reset();
+        if (!fault.empty()) arfhost::fail_at(fault);
+        return fn(&head, &set);
+    }
 };
 
 inline ArfRecordView last_record(const char* name)
@@ -53,6 +63,19 @@ inline ArfRecordView last_record(const char* name)
 
 // d(v, n): column dN of a record view.
 inline double d(const ArfRecordView& v, int n) { return v.d[n - 1]; }
+
+// The (first, second) size keys of an entry's table, in table order.
+struct SizePair {
+    int m, b;
+};
+inline std::vector<SizePair> table_pairs(const char* name)
+{
+    int first[128], second[128];
+    const int n = arf_table_keys(name, first, second, 128);
+    std::vector<SizePair> v;
+    for (int i = 0; i < n; ++i) v.push_back({first[i], second[i]});
+    return v;
+}
 
 struct EntryCase {
     const char* name;
