@@ -107,19 +107,6 @@ inline std::vector<double> host_arg(const char* routine, const char* name, int n
     return {};
 }
 
-// The size pairs of a two-size entry's table, in table order.
-struct SizePair {
-    int m, b;
-};
-inline std::vector<SizePair> table_pairs(const char* entry)
-{
-    int first[128], second[128];
-    const int n = arf_table_keys(entry, first, second, 128);
-    std::vector<SizePair> v;
-    for (int i = 0; i < n; ++i) v.push_back({first[i], second[i]});
-    return v;
-}
-
 // One true-shape drawing of a two-size entry (second size in size_c unless
 // told) in a view code, with the named host fault armed, if any.
 inline int draw_pair(EntryFn fn, int m, int b, int view, const std::string& fault = {}, char second = 'c')

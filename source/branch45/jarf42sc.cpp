@@ -523,7 +523,7 @@ constexpr ViewFnAlf<B> kViews[8] = {nullptr,     jarf42sc_v1, jarf42sc_v2, jarf4
                                     jarf42sc_v3, jarf42sc_v2, jarf42sc_v6, jarf42sc_v6};
 
 int proc_list[kProcListLen] = {68, 44, 70, 71, 44, 72, 73};
-constinit BZI_COM_PRM com = com_block(1, 3, {0x00, 0x00, 0x50, 0x00, 0x08, 0x01, 0x00, 0x00});
+constinit BZI_COM_PRM com = com_block(1, 3, {0x00, 0x00, 0x50, 0x00, 0x08, 0x01, 0x00, 0x00}, 4);
 HENKAN len_conv{};  // carries only the length scale to arfset2
 ALF_SIZE alf{};
 

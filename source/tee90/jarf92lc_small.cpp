@@ -72,7 +72,7 @@ int jarf92lc_v1s(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
            o.code(kBody).arc(P[29], outer_turn(b, b->d5), P[8], P[27]) || o.arc(P[30], b->d5, P[19], P[28]) ||
            o.seg(P[2], P[7]) || pipe_mark(o, P) || o.seg(P[12], P[15]) || o.seg(P[8], P[19]) ||
            o.seg(P[7], P[25]) || o.seg(P[32], P[33]) || o.seg(P[27], P[28]) || o.seg(P[26], P[31]) ||
-           o.earc(P[24], 0.3 * b->d12, k4 * b->d12, 0, P[25], P[26]);
+           o.intended(Intended::off_curve, kOpeningEnds).earc(P[24], 0.3 * b->d12, k4 * b->d12, 0, P[25], P[26]);
 }
 
 // Views 2 and 5: looking along the run, the branch socket along +x. View 2
