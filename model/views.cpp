@@ -71,6 +71,9 @@ struct EntryViews {
 };
 constexpr EntryViews kEntries[] = {
     {"jarft01plg", 2}, {"jarft01sa0", 7}, {"jarft01sct", 7}, {"jarft41l00", 13}, {"jarft91l00", 11},
+
+    // The 45-degree branches and the bend with two sizes: see the note below the table.
+    {"jarft42s00", 13}, {"jarft42sl0", 7}, {"jarft42sco", 7}, {"jarft91w00", 7}, {"jarft42w00", 7},
 };
 
 // ---------------------------------------------------------------------------
