@@ -17,14 +17,20 @@ namespace {
 constexpr double k = std::numbers::sqrt2 / 2;
 constexpr V3 kO = {0, 0, 0}, kUp = {0, 1, 0}, kDown = {0, -1, 0}, kDiag = {k, k, 0}, kX = {1, 0, 0};
 
-// The profile p continued by a socket end: pipe dp, socket ds, insertion depth
-// and socket length measured back from the end face at e.
-Profile socket_end(Profile p, double e, double dp, double ds, double depth, double len)
+// A socket end along a from o: from its root (where the inserted pipe ends,
+// depth short of the end face at e) on the pipe dp, to the socket ds, the
+// socket length len measured back from e. Its own solid, so that the pipe it is
+// fused to keeps a seam at the root, where the drawings draw a line across.
+TopoDS_Shape socket(V3 o, V3 a, double e, double dp, double ds, double depth, double len)
 {
     const double mid = (dp + ds) / 4;
-    p.insert(p.end(),
-             {{e - 0.875 * depth, dp / 2}, {e - len, mid}, {e - 0.8 * len, mid}, {e - 0.6 * len, ds / 2}, {e, ds / 2}});
-    return p;
+    return revolve({{e - depth, dp / 2},
+                    {e - 0.875 * depth, dp / 2},
+                    {e - len, mid},
+                    {e - 0.8 * len, mid},
+                    {e - 0.6 * len, ds / 2},
+                    {e, ds / 2}},
+                   o, a);
 }
 
 // A bore's rim where the record gives a wall; none where it gives none.
@@ -44,7 +50,7 @@ int branch_size(Cols d) { return d.r.keys[1]; }
 // wall, d8 the socket's inset).
 TopoDS_Shape socket_run(Cols d)
 {
-    const TopoDS_Shape s = revolve(socket_end({{-d(10), d(2) / 2}}, d(5), d(2), d(1), d(3), d(4)), kO, kUp);
+    const TopoDS_Shape s = fuse(pipe(kO, kUp, d(2), -d(10), d(5) - d(3)), socket(kO, kUp, d(5), d(2), d(1), d(3), d(4)));
     return bore(s, {0, d(5), 0}, kDown, d(1) / 2 - d(8), d(1) / 2);
 }
 
@@ -53,7 +59,7 @@ TopoDS_Shape socket_run(Cols d)
 // the run's axis, inside the run.
 TopoDS_Shape socket_branch(Cols d)
 {
-    return revolve(socket_end({{0, d(12) / 2}}, d(15), d(12), d(11), d(13), d(14)), kO, kDiag);
+    return fuse(pipe(kO, kDiag, d(12), 0, d(15) - d(13)), socket(kO, kDiag, d(15), d(12), d(11), d(13), d(14)));
 }
 
 // Run and branch fused, bored at end 1 (wall d7) and at the branch end.
@@ -121,7 +127,8 @@ TopoDS_Shape double_bend(Cols d)
     s = fuse(s, torus_segment({0, -(c + t), 0}, kUp, r, {rho, -(c + t), 0}, n, kPi / 4));
     s = fuse(s, pipe(a1, kDiag, d(1), 0, std::sqrt(2.0) * c - 2 * t));
     s = fuse(s, torus_segment(a2, kDiag, r, along(a2, {k, -k, 0}, rho), n, kPi / 4));
-    s = fuse(s, revolve(socket_end({{c + t, r}, {d(15) - d(13), d(12) / 2}}, d(15), d(12), d(11), d(13), d(14)), kO, kX));
+    s = fuse(s, revolve({{c + t, r}, {d(15) - d(13), d(12) / 2}}, kO, kX));
+    s = fuse(s, socket(kO, kX, d(15), d(12), d(11), d(13), d(14)));
     s = bore(s, {0, -d(10), 0}, kUp, r - d(7), r);
     return bore(s, {d(15), 0, 0}, {-1, 0, 0}, d(11) / 2 - d(18), d(11) / 2);
 }

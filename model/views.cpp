@@ -76,6 +76,27 @@ constexpr EntryViews kEntries[] = {
     {"jarft42s00", 13}, {"jarft42sl0", 7}, {"jarft42sco", 7}, {"jarft91w00", 7}, {"jarft42w00", 7},
 };
 
+// The 45-degree branches (jarft42s00, jarft42sl0, jarft42sco) lie as the
+// 45-degree bend does: the run where the bend's plain leg is (end 1 down -y,
+// continuing up +y to the run's end 2), the branch along (k, k, 0) where the
+// bend's socket leg is. Their drawings read the same way as the bend's in
+// every view but 12: view 2 draws the run end-on with end 1's bore, the branch
+// along x shortened by k; view 3 has the branch coming towards the viewer up
+// y shortened by k, view 4 the branch behind the run; views 6 and 7 turn the
+// branch's rims to 54.73561032 degrees, 10 and 11 to 35.26438968, with the
+// run's ends ellipses k as high as wide; view 8 draws the branch end as true
+// circles with the run across it shortened by k, end 2 to the right. View 12
+// differs: it draws end 1 whole with its bore and the branch in front of the
+// run, cutting the run's end-2 rim where it crosses it, so it looks from the
+// other side: Z = (k, -k, 0), and X = -z keeps Y = (k, k, 0) up the branch.
+// View 13 draws only the near half of end 1 and trims the branch behind the
+// run's socket: the bend's camera. The two-size bend (jarft91w00, also drawn
+// for jarft42w00) lies as the 90-degree bend, its socket leg along +x: view 2
+// faces end 1 with the socket leg along x, 3 faces the socket mouth with
+// circles, 6 shortens x by k; its rows are the single-size ones.
+constexpr Row kBranch12 = {12, {{k, -k, 0}, {0, 0, -1}}, Family::oblique};
+constexpr const char* kBranches45[] = {"jarft42s00", "jarft42sl0", "jarft42sco"};
+
 // ---------------------------------------------------------------------------
 // Gates per family, set just below the lowest coverage and support the fully
 // specified drawings reach at every record (see the calibration in the
@@ -88,6 +109,26 @@ constexpr Gate kGates[] = {
     {0.77, 0.94},  // square
     {0.89, 0.90},  // axonometric
     {0.77, 0.85},  // oblique
+};
+
+// Gates of the two-size fittings, where their fully specified drawings part
+// from the solid in every record. The 45-degree branches' outlines stop at the
+// crotch points and never draw the curve where branch and run meet (nor, seen
+// from the side, the steps' far rims the branch hides), so coverage is lower;
+// the two-size bend's lines across the bends stand where its arcs end, not at
+// the bends' tangent seams. Each gate sits 0.03 below the lowest of the
+// entry's specified drawings of that family, over every record.
+struct EntryGate {
+    const char* entry;
+    Family family;
+    Gate gate;
+};
+constexpr EntryGate kEntryGates[] = {
+    {"jarft42s00", Family::plane, {0.60, 0.97}},
+    {"jarft42sl0", Family::plane, {0.60, 0.97}},
+    {"jarft42sco", Family::plane, {0.60, 0.97}},
+    {"jarft91w00", Family::plane, {0.60, 0.85}},
+    {"jarft42w00", Family::plane, {0.60, 0.85}},
 };
 
 // Symbols and known deviations, one line each with its reason. These drawings
@@ -150,6 +191,9 @@ std::optional<ViewInfo> view_info(const std::string& entry, int view)
 {
     for (const EntryViews& e : kEntries) {
         if (entry != e.entry || view > e.last_view) continue;
+        if (view == kBranch12.view && std::find(std::begin(kBranches45), std::end(kBranches45), entry) !=
+                                          std::end(kBranches45))
+            return ViewInfo{kBranch12.cam, kBranch12.family};
         for (const Row& r : kSingle)
             if (r.view == view) return ViewInfo{r.cam, r.family};
     }
@@ -157,6 +201,13 @@ std::optional<ViewInfo> view_info(const std::string& entry, int view)
 }
 
 Gate gate(Family f) { return kGates[static_cast<int>(f)]; }
+
+Gate gate(const std::string& entry, Family f)
+{
+    for (const EntryGate& g : kEntryGates)
+        if (entry == g.entry && f == g.family) return g.gate;
+    return gate(f);
+}
 
 std::span<const Exception> exceptions() { return kExceptions; }
 
