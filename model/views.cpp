@@ -144,6 +144,12 @@ constexpr const char* kFacing12 =
     "drawn as seen facing the pipe end, with its bore; the smaller sizes' view 12, which the camera follows, "
     "sees it from behind";
 
+bool socketed_branch(const ArfRecordView& r) { return r.keys[1] < 150; }
+constexpr const char* kDiagonalSeams =
+    "lines across the diagonal drawn d1/2 from the legs' corners; the bends' tangent seams lie d2 from them";
+constexpr const char* kFlatBends =
+    "bends drawn as circular arcs of radius d1 and 2·d1 between ends shortened by k; the tori project to other curves";
+
 constexpr Exception kExceptions[] = {
     {"jarft01sa0", 1, 0, kAll, nullptr, {6, 7, 8, 9}, true, "bolt-hole marks: two crosses on the stub"},
     {"jarft41l00", 2, 0, 125, nullptr, {3, 5, 9, 11}, false, kTaper},
@@ -172,6 +178,24 @@ constexpr Exception kExceptions[] = {
     {"jarft41l00", 10, 0, 50, nullptr, {9, 10}, false, kTaper},
     {"jarft41l00", 11, 0, 50, nullptr, {9, 10}, false, kTaper},
     {"jarft41l00", 12, 150, kAll, nullptr, {4, 5, 7}, false, kFacing12},
+
+    // The 45-degree branch and the two-size bend.
+    {"jarft42s00", 2, 0, kAll, socketed_branch, {2, 4}, false, kTaper},
+    {"jarft42s00", 9, 0, 125, nullptr, {8, 10}, false, kTaper},
+    {"jarft91w00", 1, 0, kAll, nullptr, {24, 25}, false, kDiagonalSeams},
+    {"jarft91w00", 2, 0, kAll, nullptr, {22, 23}, false, kDiagonalSeams},
+    {"jarft91w00", 3, 0, kAll, nullptr, {9, 10}, false, kDiagonalSeams},
+    {"jarft91w00", 4, 0, kAll, nullptr, {6, 7}, false, kDiagonalSeams},
+    {"jarft91w00", 5, 0, kAll, nullptr, {21, 22}, false, kDiagonalSeams},
+    {"jarft91w00", 6, 0, kAll, nullptr, {}, false, kFlatBends},
+    {"jarft91w00", 7, 0, kAll, nullptr, {}, false, kFlatBends},
+    {"jarft42w00", 1, 0, kAll, nullptr, {24, 25}, false, kDiagonalSeams},
+    {"jarft42w00", 2, 0, kAll, nullptr, {22, 23}, false, kDiagonalSeams},
+    {"jarft42w00", 3, 0, kAll, nullptr, {9, 10}, false, kDiagonalSeams},
+    {"jarft42w00", 4, 0, kAll, nullptr, {6, 7}, false, kDiagonalSeams},
+    {"jarft42w00", 5, 0, kAll, nullptr, {21, 22}, false, kDiagonalSeams},
+    {"jarft42w00", 6, 0, kAll, nullptr, {}, false, kFlatBends},
+    {"jarft42w00", 7, 0, kAll, nullptr, {}, false, kFlatBends},
 };
 
 }  // namespace

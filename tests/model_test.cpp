@@ -140,6 +140,30 @@ TEST(Compare, BendViewOnePassesAtEverySize)
     }
 }
 
+// The two-size fittings' fully specified views, one record of each size class
+// and view family: each passes its gate, and no element is off the projection
+// beyond the listed deviations.
+TEST(Compare, SpecifiedTwoSizeViewsPass)
+{
+    struct Case {
+        const char* entry;
+        int size, size2, view;
+    };
+    const Case cases[] = {
+        {"jarft42s00", 65, 50, 1},   {"jarft42s00", 80, 65, 2},   {"jarft42s00", 100, 50, 10},
+        {"jarft42s00", 65, 50, 9},   {"jarft42s00", 200, 100, 6}, {"jarft42s00", 150, 40, 12},
+        {"jarft42s00", 250, 250, 1}, {"jarft42s00", 300, 150, 7}, {"jarft42sl0", 80, 65, 1},
+        {"jarft42sl0", 65, 50, 5},   {"jarft91w00", 125, 100, 1}, {"jarft91w00", 100, 80, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.entry) + " " + std::to_string(c.size) + "/" + std::to_string(c.size2) +
+                     " view " + std::to_string(c.view));
+        const arftool::Compared r = arftool::compare_drawing(drawn(entry(c.entry), c.size, c.size2, c.view));
+        EXPECT_FALSE(r.failed()) << r.score.coverage << " / " << r.geometry_support;
+        EXPECT_TRUE(r.bad_elements.empty());
+    }
+}
+
 // Each camera sees its own drawing better than its partner's camera does (the
 // view from the other side): what tells the sides of each pair apart. Drawings
 // listed whole as known deviations prove nothing here. The cameras themselves
