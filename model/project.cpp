@@ -104,7 +104,7 @@ double step_volume(const std::string& path)
     if (r.ReadFile(path.c_str()) != IFSelect_RetDone || r.TransferRoots() == 0)
         throw std::runtime_error("cannot read STEP file " + path);
     GProp_GProps g;
-    BRepGProp::VolumeProperties(r.OneShape(), g);
+    BRepGProp::VolumeProperties(r.OneShape(), g, 1e-9);
     return g.Mass();
 }
 

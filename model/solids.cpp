@@ -264,7 +264,7 @@ double largest_diameter(const std::string& entry, const ArfRecordView& rec)
 double volume(const Solid& s)
 {
     GProp_GProps g;
-    BRepGProp::VolumeProperties(s.impl->shape, g);
+    BRepGProp::VolumeProperties(s.impl->shape, g, 1e-9);
     return g.Mass();
 }
 
