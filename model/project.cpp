@@ -66,9 +66,12 @@ std::vector<Line2> project(const Solid& s, const Camera& cam, double tol)
     add_edges(out, h.VCompound(), true, false, false, tol);
     add_edges(out, h.OutLineVCompound(), true, false, true, tol);
     add_edges(out, h.Rg1LineVCompound(), true, true, false, tol);
+    // Seams inside one smooth surface (a socket's root on its pipe): smooth too.
+    add_edges(out, h.RgNLineVCompound(), true, true, false, tol);
     add_edges(out, h.HCompound(), false, false, false, tol);
     add_edges(out, h.OutLineHCompound(), false, false, true, tol);
     add_edges(out, h.Rg1LineHCompound(), false, true, false, tol);
+    add_edges(out, h.RgNLineHCompound(), false, true, false, tol);
     return out;
 }
 
@@ -101,7 +104,7 @@ double step_volume(const std::string& path)
     if (r.ReadFile(path.c_str()) != IFSelect_RetDone || r.TransferRoots() == 0)
         throw std::runtime_error("cannot read STEP file " + path);
     GProp_GProps g;
-    BRepGProp::VolumeProperties(r.OneShape(), g);
+    BRepGProp::VolumeProperties(r.OneShape(), g, 1e-9);
     return g.Mass();
 }
 

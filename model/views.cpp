@@ -71,7 +71,31 @@ struct EntryViews {
 };
 constexpr EntryViews kEntries[] = {
     {"jarft01plg", 2}, {"jarft01sa0", 7}, {"jarft01sct", 7}, {"jarft41l00", 13}, {"jarft91l00", 11},
+
+    // The 45-degree branches and the bend with two sizes: see the note below the table.
+    {"jarft42s00", 13}, {"jarft42sl0", 7}, {"jarft42sco", 7}, {"jarft91w00", 7}, {"jarft42w00", 7},
 };
+
+// The 45-degree branches (jarft42s00, jarft42sl0, jarft42sco) lie as the
+// 45-degree bend does: the run where the bend's plain leg is (end 1 down -y,
+// continuing up +y to the run's end 2), the branch along (k, k, 0) where the
+// bend's socket leg is. Their drawings read the same way as the bend's in
+// every view but 12: view 2 draws the run end-on with end 1's bore, the branch
+// along x shortened by k; view 3 has the branch coming towards the viewer up
+// y shortened by k, view 4 the branch behind the run; views 6 and 7 turn the
+// branch's rims to 54.73561032 degrees, 10 and 11 to 35.26438968, with the
+// run's ends ellipses k as high as wide; view 8 draws the branch end as true
+// circles with the run across it shortened by k, end 2 to the right. View 12
+// differs: it draws end 1 whole with its bore and the branch in front of the
+// run, cutting the run's end-2 rim where it crosses it, so it looks from the
+// other side: Z = (k, -k, 0), and X = -z keeps Y = (k, k, 0) up the branch.
+// View 13 draws only the near half of end 1 and trims the branch behind the
+// run's socket: the bend's camera. The two-size bend (jarft91w00, also drawn
+// for jarft42w00) lies as the 90-degree bend, its socket leg along +x: view 2
+// faces end 1 with the socket leg along x, 3 faces the socket mouth with
+// circles, 6 shortens x by k; its rows are the single-size ones.
+constexpr Row kBranch12 = {12, {{k, -k, 0}, {0, 0, -1}}, Family::oblique};
+constexpr const char* kBranches45[] = {"jarft42s00", "jarft42sl0", "jarft42sco"};
 
 // ---------------------------------------------------------------------------
 // Gates per family, set just below the lowest coverage and support the fully
@@ -87,6 +111,41 @@ constexpr Gate kGates[] = {
     {0.77, 0.85},  // oblique
 };
 
+// Gates of the two-size fittings, where their fully specified drawings part
+// from the solid in every record. The 45-degree branches' outlines stop at the
+// crotch points and never draw the curve where branch and run meet (nor, seen
+// from the side, the steps' far rims the branch hides), so coverage is lower;
+// the two-size bend's lines across the bends stand where its arcs end, not at
+// the bends' tangent seams. Each gate sits 0.03 below the lowest of the
+// entry's specified drawings of that family (jarft42s00: plane 0.70 / 1.00,
+// square 0.67 / 0.89, axonometric 0.82 / 0.93, oblique 0.82 / 0.89, over 11
+// records spanning its size groups; jarft91w00: plane 0.91 / 0.91, square
+// 0.89 / 0.83 over every record).
+struct EntryGate {
+    const char* entry;
+    Family family;
+    Gate gate;
+};
+constexpr Gate kBranchPlane = {0.67, 0.97}, kBranchSquare = {0.64, 0.86}, kBranchAxonometric = {0.79, 0.90},
+               kBranchOblique = {0.79, 0.86};
+constexpr EntryGate kEntryGates[] = {
+    {"jarft42s00", Family::plane, kBranchPlane},
+    {"jarft42s00", Family::square, kBranchSquare},
+    {"jarft42s00", Family::axonometric, kBranchAxonometric},
+    {"jarft42s00", Family::oblique, kBranchOblique},
+    // Drawn in the same manner; their own specified views pass these too.
+    {"jarft42sl0", Family::plane, kBranchPlane},
+    {"jarft42sl0", Family::square, kBranchSquare},
+    {"jarft42sl0", Family::axonometric, kBranchAxonometric},
+    {"jarft42sco", Family::plane, kBranchPlane},
+    {"jarft42sco", Family::square, kBranchSquare},
+    {"jarft42sco", Family::axonometric, kBranchAxonometric},
+    {"jarft91w00", Family::plane, {0.87, 0.87}},
+    {"jarft91w00", Family::square, {0.85, 0.80}},
+    {"jarft42w00", Family::plane, {0.87, 0.87}},
+    {"jarft42w00", Family::square, {0.85, 0.80}},
+};
+
 // Symbols and known deviations, one line each with its reason. These drawings
 // are what they are meant to be; the lines record where they part from the solid.
 constexpr int kAll = 9999;
@@ -99,6 +158,12 @@ bool wider_spigot(const ArfRecordView& r) { return socket_make(r) && r.d[0] > r.
 constexpr const char* kFacing12 =
     "drawn as seen facing the pipe end, with its bore; the smaller sizes' view 12, which the camera follows, "
     "sees it from behind";
+
+bool socketed_branch(const ArfRecordView& r) { return r.keys[1] < 150; }
+constexpr const char* kDiagonalSeams =
+    "lines across the diagonal drawn d1/2 from the legs' corners; the bends' tangent seams lie d2 from them";
+constexpr const char* kFlatBends =
+    "bends drawn as circular arcs of radius d1 and 2·d1 between ends shortened by k; the tori project to other curves";
 
 constexpr Exception kExceptions[] = {
     {"jarft01sa0", 1, 0, kAll, nullptr, {6, 7, 8, 9}, true, "bolt-hole marks: two crosses on the stub"},
@@ -128,6 +193,24 @@ constexpr Exception kExceptions[] = {
     {"jarft41l00", 10, 0, 50, nullptr, {9, 10}, false, kTaper},
     {"jarft41l00", 11, 0, 50, nullptr, {9, 10}, false, kTaper},
     {"jarft41l00", 12, 150, kAll, nullptr, {4, 5, 7}, false, kFacing12},
+
+    // The 45-degree branch and the two-size bend.
+    {"jarft42s00", 2, 0, kAll, socketed_branch, {2, 4}, false, kTaper},
+    {"jarft42s00", 9, 0, 125, nullptr, {8, 10}, false, kTaper},
+    {"jarft91w00", 1, 0, kAll, nullptr, {24, 25}, false, kDiagonalSeams},
+    {"jarft91w00", 2, 0, kAll, nullptr, {22, 23}, false, kDiagonalSeams},
+    {"jarft91w00", 3, 0, kAll, nullptr, {9, 10}, false, kDiagonalSeams},
+    {"jarft91w00", 4, 0, kAll, nullptr, {6, 7}, false, kDiagonalSeams},
+    {"jarft91w00", 5, 0, kAll, nullptr, {21, 22}, false, kDiagonalSeams},
+    {"jarft91w00", 6, 0, kAll, nullptr, {}, false, kFlatBends},
+    {"jarft91w00", 7, 0, kAll, nullptr, {}, false, kFlatBends},
+    {"jarft42w00", 1, 0, kAll, nullptr, {24, 25}, false, kDiagonalSeams},
+    {"jarft42w00", 2, 0, kAll, nullptr, {22, 23}, false, kDiagonalSeams},
+    {"jarft42w00", 3, 0, kAll, nullptr, {9, 10}, false, kDiagonalSeams},
+    {"jarft42w00", 4, 0, kAll, nullptr, {6, 7}, false, kDiagonalSeams},
+    {"jarft42w00", 5, 0, kAll, nullptr, {21, 22}, false, kDiagonalSeams},
+    {"jarft42w00", 6, 0, kAll, nullptr, {}, false, kFlatBends},
+    {"jarft42w00", 7, 0, kAll, nullptr, {}, false, kFlatBends},
 };
 
 }  // namespace
@@ -147,6 +230,9 @@ std::optional<ViewInfo> view_info(const std::string& entry, int view)
 {
     for (const EntryViews& e : kEntries) {
         if (entry != e.entry || view > e.last_view) continue;
+        if (view == kBranch12.view && std::find(std::begin(kBranches45), std::end(kBranches45), entry) !=
+                                          std::end(kBranches45))
+            return ViewInfo{kBranch12.cam, kBranch12.family};
         for (const Row& r : kSingle)
             if (r.view == view) return ViewInfo{r.cam, r.family};
     }
@@ -154,6 +240,13 @@ std::optional<ViewInfo> view_info(const std::string& entry, int view)
 }
 
 Gate gate(Family f) { return kGates[static_cast<int>(f)]; }
+
+Gate gate(const std::string& entry, Family f)
+{
+    for (const EntryGate& g : kEntryGates)
+        if (entry == g.entry && f == g.family) return g.gate;
+    return gate(f);
+}
 
 std::span<const Exception> exceptions() { return kExceptions; }
 

@@ -33,6 +33,10 @@ struct Gate {
     double coverage, support;
 };
 Gate gate(Family f);
+// The gate for one entry's drawings of a family: the family's, unless the entry
+// has its own (drawings that all leave out an edge of the solid, calibrated on
+// the entry's fully specified views).
+Gate gate(const std::string& entry, Family f);
 
 // Share of its length within the tolerance that every drawn element must reach.
 constexpr double kElementShare = 0.8;
