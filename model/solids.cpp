@@ -30,19 +30,9 @@
 #include <stdexcept>
 
 #include "kernel.h"
+#include "shapes.h"
 
 namespace arfmodel {
-
-namespace {
-
-constexpr double kPi = std::numbers::pi;
-constexpr double kRecess = 1.0;  // depth of a bore's rim recess, mm
-
-// Column N of the record (dN).
-struct Cols {
-    const ArfRecordView& r;
-    double operator()(int n) const { return r.d[n - 1]; }
-};
 
 gp_Pnt at(V3 p) { return {p.x, p.y, p.z}; }
 gp_Dir dir(V3 d) { return {d.x, d.y, d.z}; }
@@ -53,8 +43,7 @@ void require(bool ok, const char* what)
     if (!ok) throw std::runtime_error(std::string("model: ") + what + " failed");
 }
 
-// Half-profile of a solid of revolution: (position along the axis, radius).
-using Profile = std::vector<std::array<double, 2>>;
+namespace {
 
 // Drops repeated points and the middle one of three in a line, so each face of
 // the solid is one step of the profile.
@@ -74,9 +63,9 @@ Profile simplified(const Profile& p)
     return q;
 }
 
-// The profile turned about the axis from o along a; 'seam' says where the
-// surfaces' seams lie (away from the viewer of view 1).
-TopoDS_Shape revolve(const Profile& prof, V3 o, V3 a, V3 seam = {0, 0, -1})
+}  // namespace
+
+TopoDS_Shape revolve(const Profile& prof, V3 o, V3 a, V3 seam)
 {
     const Profile q = simplified(prof);
     BRepBuilderAPI_MakePolygon poly;
@@ -94,8 +83,6 @@ TopoDS_Shape revolve(const Profile& prof, V3 o, V3 a, V3 seam = {0, 0, -1})
     return BRepBuilderAPI_Transform(rev.Shape(), t, true).Shape();
 }
 
-// A pipe of radius r bent through 'angle' about the axis through c along n,
-// starting from its end face centred on p with normal m.
 TopoDS_Shape torus_segment(V3 p, V3 m, double r, V3 c, V3 n, double angle)
 {
     const gp_Circ circle(gp_Ax2(at(p), dir(m)), r);
@@ -114,8 +101,6 @@ TopoDS_Shape fuse(const TopoDS_Shape& a, const TopoDS_Shape& b)
     return op.Shape();
 }
 
-// A recess of radius r and depth kRecess into the end face centred on p, a the
-// direction into the solid: the bore's rim as the drawings show it.
 TopoDS_Shape recess(const TopoDS_Shape& s, V3 p, V3 a, double r)
 {
     const V3 start = along(p, a, -kRecess);
@@ -124,6 +109,8 @@ TopoDS_Shape recess(const TopoDS_Shape& s, V3 p, V3 a, double r)
     require(op.IsDone(), "bore recess");
     return op.Shape();
 }
+
+namespace {
 
 // ---------------------------------------------------------------------------
 // One function per fitting shape.
@@ -235,6 +222,9 @@ constexpr Maker kMakers[] = {
     {"jarft41l00", bend45, [](Cols d) { return d(1); }},
     {"jarft91l00", bend90, [](Cols d) { return d(1); }},
     {"jarft01sct", reducer, [](Cols d) { return second_size(d) >= 150 ? 216.3 : std::max(d(1), d(13)); }},
+
+    // The 90-degree tees (tees.cpp).
+    {"jarft92l00", tee90, tee90_diameter},
 };
 
 const Maker& maker(const std::string& entry)

@@ -73,6 +73,22 @@ constexpr EntryViews kEntries[] = {
     {"jarft01plg", 2}, {"jarft01sa0", 7}, {"jarft01sct", 7}, {"jarft41l00", 13}, {"jarft91l00", 11},
 };
 
+// The 90-degree tees take the same rows: view 1 is the tee's own plane (run
+// down the y axis from its plain end at -y, branch towards +x, as the bends'
+// plain leg and turned leg). Views 2 and 5 draw the branch along x at full
+// length with the run's ends as true circles about the origin: they look down
+// the run, view 2 at the plain end (its bore drawn), view 5 at the socket
+// mouth. Views 3 and 4 draw the branch mouth as true circles about the origin
+// with the run upright: they look along the branch, view 3 into its mouth.
+// Views 6 and 7 draw the branch's rims k as wide as high (x leans about y),
+// view 6 facing its mouth (the end face two whole ellipses), view 7 the side
+// away from it. Views 10 and 11 shorten the run by k and draw its rims k as
+// high as wide (y leans about x), view 10 facing the plain end. Views 8 and 9
+// have no drawing.
+constexpr EntryViews kTeeEntries[] = {
+    {"jarft92l00", 11},
+};
+
 // ---------------------------------------------------------------------------
 // Gates per family, set just below the lowest coverage and support the fully
 // specified drawings reach at every record (see the calibration in the
@@ -145,6 +161,13 @@ const char* family_name(Family f)
 
 std::optional<ViewInfo> view_info(const std::string& entry, int view)
 {
+    const auto row = [&](int v) -> std::optional<ViewInfo> {
+        for (const Row& r : kSingle)
+            if (r.view == v) return ViewInfo{r.cam, r.family};
+        return std::nullopt;
+    };
+    for (const EntryViews& e : kTeeEntries)
+        if (entry == e.entry && view <= e.last_view && view != 8 && view != 9) return row(view);
     for (const EntryViews& e : kEntries) {
         if (entry != e.entry || view > e.last_view) continue;
         for (const Row& r : kSingle)
