@@ -48,6 +48,10 @@ TopoDS_Shape recess(const TopoDS_Shape& s, V3 p, V3 a, double r);
 
 // The 90-degree tees (tees.cpp).
 TopoDS_Shape tee90(Cols d);
+TopoDS_Shape tee90_hub(Cols d);
+TopoDS_Shape tee90_swept(Cols d);
+TopoDS_Shape tee90_square(Cols d);
+TopoDS_Shape tee90_set(Cols d);
 double tee90_diameter(Cols d);
 
 }  // namespace arfmodel

@@ -84,9 +84,9 @@ constexpr EntryViews kEntries[] = {
 // view 6 facing its mouth (the end face two whole ellipses), view 7 the side
 // away from it. Views 10 and 11 shorten the run by k and draw its rims k as
 // high as wide (y leans about x), view 10 facing the plain end. Views 8 and 9
-// have no drawing.
+// have no drawing. The other tees share the tee's view table, so its rows.
 constexpr EntryViews kTeeEntries[] = {
-    {"jarft92l00", 11},
+    {"jarft92l00", 11}, {"jarft92lco", 11}, {"jarft92ll0", 11}, {"jarft92s00", 11}, {"jarft92s0t", 11},
 };
 
 // ---------------------------------------------------------------------------
