@@ -7,13 +7,14 @@
 // crotch fillet: its inner side follows the crotch circle of radius d16, its
 // outer side the turn of radius d12/2 + d16 through the branch pipe's start.
 // The two sides are not concentric, so the turn is no torus: it is lofted
-// through round sections at the leg's seam, across the middle of the two
+// through sections at the leg's seam, across the middle of the two
 // sides, and at the branch pipe's start.
 #include <BRepBuilderAPI_MakeEdge.hxx>
 #include <BRepBuilderAPI_MakeWire.hxx>
 #include <BRepOffsetAPI_ThruSections.hxx>
 #include <TopoDS_Wire.hxx>
 #include <gp_Circ.hxx>
+#include <gp_Elips.hxx>
 
 #include <algorithm>
 #include <cmath>
@@ -58,12 +59,16 @@ P2 arc_middle(P2 c, P2 a, P2 b)
     return c + (len(a - c) / len(m)) * m;
 }
 
-// A round section of diameter dia centred on p, facing along n, its seam away
-// from the viewer of view 1.
-TopoDS_Wire section(P2 p, P2 n, double dia)
+// A section centred on p, facing along n, its seam away from the viewer of
+// view 1: round of diameter dia, or as wide as 'wide' in the drawing plane
+// where that is wider (the pipe keeps its diameter across the plane).
+TopoDS_Wire section(P2 p, P2 n, double dia, double wide = 0)
 {
-    const gp_Circ c(gp_Ax2(at(v3(p)), dir(v3((1 / len(n)) * n)), gp_Dir(0, 0, -1)), dia / 2);
-    return BRepBuilderAPI_MakeWire(BRepBuilderAPI_MakeEdge(c).Edge()).Wire();
+    const gp_Ax2 ax(at(v3(p)), dir(v3((1 / len(n)) * n)), gp_Dir(0, 0, -1));
+    if (wide <= dia) return BRepBuilderAPI_MakeWire(BRepBuilderAPI_MakeEdge(gp_Circ(ax, dia / 2)).Edge()).Wire();
+    // An ellipse's first axis is its major one: turned a quarter into the plane.
+    const gp_Ax2 turned(ax.Location(), ax.Direction(), ax.Direction().Crossed(gp_Dir(0, 0, -1)));
+    return BRepBuilderAPI_MakeWire(BRepBuilderAPI_MakeEdge(gp_Elips(turned, wide / 2, dia / 2)).Edge()).Wire();
 }
 
 // A plain pipe of radius r from p along a for length l.
@@ -98,14 +103,14 @@ TopoDS_Shape branch_socket(Cols d, double x0, double e)
 }
 
 // The turn from the leg's round seam (centre 'seam', facing along the leg)
-// to the branch pipe's start at x0, lofted through a third round section
+// to the branch pipe's start at x0, lofted through a third section
 // across the middles of its outer and inner sides.
 TopoDS_Shape turn(double dia, P2 seam, P2 outer, P2 inner, double x0)
 {
     const P2 across = outer - inner;
     BRepOffsetAPI_ThruSections loft(true, false);
     loft.AddWire(section(seam, {kLeg.x, kLeg.y}, dia));
-    loft.AddWire(section(0.5 * (outer + inner), {across.y, -across.x}, len(across)));
+    loft.AddWire(section(0.5 * (outer + inner), {across.y, -across.x}, dia, len(across)));
     loft.AddWire(section({x0, 0}, {1, 0}, dia));
     loft.Build();
     require(loft.IsDone(), "branch turn");
@@ -173,7 +178,8 @@ TopoDS_Shape tee_large_branch(Cols d)
     const P2 seam = c + P2{-d(2) / kRoot2, d(2) / kRoot2};
     // The leg's axis runs from (0, -d9) on the run's axis to the seam; where
     // the table's bend centre puts the seam off the 45-degree line through
-    // there, the leg leans by that little and meets the bend with a slight kink.
+    // there (the largest sizes), the leg leans by that little and meets the
+    // bend with a slight kink.
     const P2 foot = {0, -d(9)}, a = seam - foot;
     TopoDS_Shape s = pipe({0, -d(10), 0}, kY, d(10) + d(5), d(1) / 2);
     s = fuse(s, pipe(v3(foot), v3((1 / len(a)) * a), len(a), r));

@@ -33,6 +33,8 @@ struct Gate {
     double coverage, support;
 };
 Gate gate(Family f);
+// The gate of one entry's family of view: the tees' own where they have one.
+Gate gate(const std::string& entry, Family f);
 
 // Share of its length within the tolerance that every drawn element must reach.
 constexpr double kElementShare = 0.8;
@@ -53,6 +55,8 @@ struct Exception {
     bool names(int element) const;
 };
 std::span<const Exception> exceptions();
+// The 90-degree tees' rows, kept apart from the others'.
+std::span<const Exception> tee_exceptions();
 
 // The rows that hold for one drawing of the record.
 std::vector<Exception> exceptions_for(const std::string& entry, int view, const ArfRecordView& rec);

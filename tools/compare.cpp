@@ -225,7 +225,7 @@ Compared compare_drawing(const Drawing& d)
     for (std::size_t i = 0; i < c.score.element_share.size(); ++i)
         if (element_off(c.score, d.host.elements[i], i) && !excepted(static_cast<int>(i) + 1))
             c.bad_elements.push_back(static_cast<int>(i) + 1);
-    const arfmodel::Gate g = arfmodel::gate(info->family);
+    const arfmodel::Gate g = arfmodel::gate(d.req.entry, info->family);
     c.below_gate = c.score.coverage < g.coverage || c.geometry_support < g.support;
     return c;
 }
