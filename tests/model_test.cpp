@@ -139,15 +139,16 @@ TEST(Compare, BendViewOnePassesAtEverySize)
 }
 
 // The 90-degree tee's fully specified drawings pass their gates with no element
-// off the projection, in each of its three shapes: the small tee (every view
-// square to it), the large run and the large branch.
+// off the projection, in each of its three shapes: the small tee (in its own
+// plane and along the branch), the large run and the large branch. Few
+// drawings: the lofted crotch makes each projection slow.
 TEST(Compare, TeeSpecifiedViewsPass)
 {
     struct Case {
         int run, branch;
         std::initializer_list<int> views;
     };
-    const Case cases[] = {{65, 50, {1, 2, 3, 4, 5}}, {200, 100, {1, 2}}, {200, 150, {1}}};
+    const Case cases[] = {{65, 50, {1, 3}}, {200, 100, {1}}, {200, 150, {1}}};
     for (const Case& c : cases)
         for (int view : c.views) {
             SCOPED_TRACE(std::to_string(c.run) + "/" + std::to_string(c.branch) + " view " + std::to_string(view));
