@@ -177,10 +177,16 @@ constexpr const char* kSeat =
 constexpr const char* kOpening =
     "the leg's opening on the run drawn as a half ellipse of a depth of its own; the leg meets the run's "
     "cylinder along a flatter curve";
-
 constexpr const char* kOpening3 =
     "the leg's opening seen along the branch drawn as an ellipse about the leg axis's crossing of the run's "
     "side line, not the curve where the leg meets the run";
+
+constexpr const char* kSmall67 =
+    "the leg drawn by its side lines in the tee's plane and the crotch by its view-1 construction; the "
+    "leg's and the turn's outlines lie outside them";
+constexpr const char* kSmall1011 =
+    "the crotch drawn in its view-1 construction with a straight seam over the run shortened by k, the "
+    "sockets' step rims left out";
 
 bool large_tee(const ArfRecordView& r) { return !small_tee(r); }
 constexpr const char* kLarge67 =
@@ -203,18 +209,10 @@ constexpr Exception kTeeExceptions[] = {
     {"jarft92l00", 3, 0, kAll, small_tee_reducing, {24}, false, kOpening3},
     {"jarft92l00", 3, 0, kAll, small_equal_125, {19}, false, kOpening3},
     {"jarft92l00", 3, 0, kAll, small_equal_other, {21}, false, kOpening3},
-    {"jarft92l00", 6, 0, kAll, small_tee, {}, false,
-     "the leg drawn by its side lines in the tee's plane and the crotch by its view-1 construction; the "
-     "leg's and the turn's outlines lie outside them"},
-    {"jarft92l00", 7, 0, kAll, small_tee, {}, false,
-     "the leg drawn by its side lines in the tee's plane and the crotch by its view-1 construction; the "
-     "leg's and the turn's outlines lie outside them"},
-    {"jarft92l00", 10, 0, kAll, small_tee, {}, false,
-     "the crotch drawn in its view-1 construction with a straight seam over the run shortened by k, the "
-     "sockets' step rims left out"},
-    {"jarft92l00", 11, 0, kAll, small_tee, {}, false,
-     "the crotch drawn in its view-1 construction with a straight seam over the run shortened by k, the "
-     "sockets' step rims left out"},
+    {"jarft92l00", 6, 0, kAll, small_tee, {}, false, kSmall67},
+    {"jarft92l00", 7, 0, kAll, small_tee, {}, false, kSmall67},
+    {"jarft92l00", 10, 0, kAll, small_tee, {}, false, kSmall1011},
+    {"jarft92l00", 11, 0, kAll, small_tee, {}, false, kSmall1011},
     {"jarft92l00", 3, 0, kAll, large_run, {9}, false, kOpening3},
     {"jarft92l00", 3, 0, kAll, large_branch, {7}, false, kOpening3},
     // Designed above 125 in the manner of the small tee's specified views, so
@@ -257,11 +255,8 @@ std::optional<ViewInfo> view_info(const std::string& entry, int view)
     };
     for (const EntryViews& e : kTeeEntries)
         if (entry == e.entry && view <= e.last_view && view != 8 && view != 9) return row(view);
-    for (const EntryViews& e : kEntries) {
-        if (entry != e.entry || view > e.last_view) continue;
-        for (const Row& r : kSingle)
-            if (r.view == view) return ViewInfo{r.cam, r.family};
-    }
+    for (const EntryViews& e : kEntries)
+        if (entry == e.entry && view <= e.last_view) return row(view);
     return std::nullopt;
 }
 
@@ -279,10 +274,12 @@ std::vector<Exception> exceptions_for(const std::string& entry, int view, const 
 {
     const int size = rec.nkeys > 0 ? rec.keys[0] : 0;
     std::vector<Exception> out;
-    for (const auto list : {exceptions(), tee_exceptions()})
-    for (const Exception& x : list)
-        if (entry == x.entry && view == x.view && size >= x.size_lo && size <= x.size_hi && (!x.holds || x.holds(rec)))
-            out.push_back(x);
+    for (const auto list : {exceptions(), tee_exceptions()}) {
+        for (const Exception& x : list)
+            if (entry == x.entry && view == x.view && size >= x.size_lo && size <= x.size_hi &&
+                (!x.holds || x.holds(rec)))
+                out.push_back(x);
+    }
     return out;
 }
 
