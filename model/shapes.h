@@ -53,4 +53,12 @@ TopoDS_Shape branch45_plain(Cols d);
 TopoDS_Shape branch45_collar(Cols d);
 TopoDS_Shape double_bend(Cols d);
 
+// The 90-degree tees (tees.cpp).
+TopoDS_Shape tee90(Cols d);
+TopoDS_Shape tee90_hub(Cols d);
+TopoDS_Shape tee90_swept(Cols d);
+TopoDS_Shape tee90_square(Cols d);
+TopoDS_Shape tee90_set(Cols d);
+double tee90_diameter(Cols d);
+
 }  // namespace arfmodel

@@ -230,6 +230,13 @@ constexpr Maker kMakers[] = {
     {"jarft42sco", branch45_collar, [](Cols d) { return std::max({d(1), d(2), d(11)}); }},
     {"jarft91w00", double_bend, [](Cols d) { return std::max(d(1), d(11)); }},
     {"jarft42w00", double_bend, [](Cols d) { return std::max(d(1), d(11)); }},
+
+    // The 90-degree tees (tees.cpp).
+    {"jarft92l00", tee90, tee90_diameter},
+    {"jarft92lco", tee90_hub, [](Cols d) { return std::max({d(1), d(2), d(11)}); }},
+    {"jarft92ll0", tee90_swept, [](Cols d) { return std::max({d(1), d(2), d(11)}); }},
+    {"jarft92s00", tee90_square, [](Cols d) { return std::max({d(1), d(2), d(11)}); }},
+    {"jarft92s0t", tee90_set, [](Cols d) { return std::max({d(1), d(2), d(11)}); }},
 };
 
 const Maker& maker(const std::string& entry)

@@ -57,6 +57,8 @@ struct Exception {
     bool names(int element) const;
 };
 std::span<const Exception> exceptions();
+// The 90-degree tees' rows, kept apart from the others'.
+std::span<const Exception> tee_exceptions();
 
 // The rows that hold for one drawing of the record.
 std::vector<Exception> exceptions_for(const std::string& entry, int view, const ArfRecordView& rec);
