@@ -11,6 +11,7 @@
 #include "check.h"
 #include "curves.h"
 #include "entry_cases.h"
+#include "findings.h"
 
 namespace {
 
@@ -27,18 +28,8 @@ std::vector<Pair> records() { return table_pairs("jarft92ll0"); }
 // Draws one view; the drawing as the checker sees it, with the entry's declarations.
 arftool::Drawing draw(int m, int b, int view, const std::string& fault = {})
 {
-    arftool::Drawing d;
-    d.status = Part().sizes(m, b, 'c').draw(jarft92ll0, view, fault);
-    d.host = arfhost::record();
-    const int n = arf_intended(0, nullptr, nullptr, nullptr);
-    for (int i = 0; i < n; ++i) {
-        arftool::Declared x{};
-        const char* why = nullptr;
-        arf_intended(i, &x.element, &x.kind, &why);
-        x.reason = why ? why : "";
-        d.declared.push_back(x);
-    }
-    return d;
+    const int status = Part().sizes(m, b, 'c').draw(jarft92ll0, view, fault);
+    return last_drawing(status);
 }
 
 const std::vector<Element>& elements() { return arfhost::record().elements; }
