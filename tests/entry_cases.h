@@ -111,12 +111,6 @@ inline std::vector<double> host_arg(const char* routine, const char* name, int n
 // told) in a view code, with the named host fault armed, if any.
 inline int draw_pair(EntryFn fn, int m, int b, int view, const std::string& fault = {}, char second = 'c')
 {
-    Part p;
-    p.sizes(m, b, second);
-    p.head.draw_mode = 2;
-    p.head.view_no = static_cast<uint8_t>(view);
-    arfhost::reset();
-    if (!fault.empty()) arfhost::fail_at(fault);
-    return fn(&p.head, &p.set);
+    return Part().sizes(m, b, second).draw(fn, view, fault);
 }
 
