@@ -142,13 +142,8 @@ struct Box {
     bool meets(const Box& o) const { return x0 <= o.x1 && o.x0 <= x1 && y0 <= o.y1 && o.y0 <= y1; }
     bool inside(const Box& o) const { return x0 > o.x0 && x1 < o.x1 && y0 > o.y0 && y1 < o.y1; }
 };
-inline Box box_of(const Cover& c)
-{
-    Box b;
-    for (int i = 0; i < c.n; ++i) b.add(c.p[i]);
-    for (int i = 0; i < c.n_arcs; ++i) b.add(c.arcs[i].f.e);
-    return b;
-}
+// The cover keeps that box itself as it grows.
+inline Box box_of(const Cover& c) { return {c.lo.x, c.lo.y, c.hi.x, c.hi.y}; }
 inline Box box_of(tagRPT a, tagRPT z)
 {
     Box b;
