@@ -293,13 +293,19 @@ void block(Tags& t, const std::string& owner, std::string_view name, bool paper,
     t.str(100, "AcDbBlockEnd");
 }
 
-void entity_head(Tags& t, const char* type, const std::string& owner, const Element& e)
+// What every entity starts with: its type, handle, owner and layer.
+void entity_head(Tags& t, const char* type, const std::string& owner, const std::string& layer)
 {
     t.str(0, type);
     t.str(5, t.handle());
     t.str(330, owner);
     t.str(100, "AcDbEntity");
-    t.str(8, layer_of(e.code));
+    t.str(8, layer);
+}
+
+void entity_head(Tags& t, const char* type, const std::string& owner, const Element& e)
+{
+    entity_head(t, type, owner, layer_of(e.code));
     if (const char* lt = line_type_of(e.style); lt[0] != 'B') t.str(6, lt);
 }
 
@@ -391,11 +397,7 @@ void entities(Tags& t, const std::string& owner, const Drawing& d)
 
 void insert(Tags& t, const std::string& owner, std::string_view name, P2 at)
 {
-    t.str(0, "INSERT");
-    t.str(5, t.handle());
-    t.str(330, owner);
-    t.str(100, "AcDbEntity");
-    t.str(8, "0");
+    entity_head(t, "INSERT", owner, "0");
     t.str(100, "AcDbBlockReference");
     t.str(2, name);
     t.point(10, at.x, at.y);
@@ -403,11 +405,7 @@ void insert(Tags& t, const std::string& owner, std::string_view name, P2 at)
 
 void text(Tags& t, const std::string& owner, std::string_view s, P2 at, double height)
 {
-    t.str(0, "TEXT");
-    t.str(5, t.handle());
-    t.str(330, owner);
-    t.str(100, "AcDbEntity");
-    t.str(8, "0");
+    entity_head(t, "TEXT", owner, "0");
     t.str(100, "AcDbText");
     t.point(10, at.x, at.y);
     t.num(40, height);
