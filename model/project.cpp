@@ -58,7 +58,16 @@ std::vector<Line2> project(const Solid& s, const Camera& cam, double tol)
 {
     Handle(HLRBRep_Algo) algo = new HLRBRep_Algo();
     algo->Add(s.impl->shape);
-    algo->Projector(HLRAlgo_Projector(gp_Ax2(gp::Origin(), dir(cam.z), dir(cam.x))));
+    // Faces and circles seen exactly edge-on (a socket step's rim in a side
+    // view) send the kernel's hidden-line pass down a degenerate path that
+    // costs seconds per view. The camera is turned by a microradian about a
+    // skew axis in the drawing plane: points move by under a micrometre, far
+    // inside the chord tolerance, and the pass takes milliseconds. Such an edge
+    // then shows both its halves on one line; the comparison counts them once.
+    constexpr double kTilt = 1e-6;
+    const gp_Dir z = dir(cam.z), x = dir(cam.x);
+    const gp_Ax1 axis(gp::Origin(), gp_Dir(gp_Vec(x) + 0.6 * gp_Vec(z.Crossed(x))));
+    algo->Projector(HLRAlgo_Projector(gp_Ax2(gp::Origin(), z.Rotated(axis, kTilt), x.Rotated(axis, kTilt))));
     algo->Update();
     algo->Hide();
     HLRBRep_HLRToShape h(algo);

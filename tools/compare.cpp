@@ -52,6 +52,8 @@ std::vector<P2> polyline(const Element& e, double h)
     return pts;
 }
 
+long long cell_key(long i, long j) { return (static_cast<long long>(i) << 32) ^ (j & 0xffffffffLL); }
+
 // Polylines cut into their segments, filed in square cells of the tolerance's
 // size under the cells of points along them a quarter cell apart: a point
 // within eps of a segment lies within 1.25 cells of one of those points, so it
@@ -71,7 +73,7 @@ public:
         const long cx = cell(p.x), cy = cell(p.y);
         for (long i = cx - 2; i <= cx + 2; ++i)
             for (long j = cy - 2; j <= cy + 2; ++j) {
-                const auto it = cells_.find(key(i, j));
+                const auto it = cells_.find(cell_key(i, j));
                 if (it == cells_.end()) continue;
                 for (int n : it->second)
                     if (dist2(p, segs_[n].first, segs_[n].second) <= eps * eps) return true;
@@ -81,7 +83,6 @@ public:
 
 private:
     long cell(double v) const { return static_cast<long>(std::floor(v / eps_)); }
-    static long long key(long i, long j) { return (static_cast<long long>(i) << 32) ^ (j & 0xffffffffLL); }
 
     static double dist2(P2 p, P2 a, P2 b)
     {
@@ -101,7 +102,7 @@ private:
         long long last = 0;
         for (int s = 0; s <= steps; ++s) {
             const double t = double(s) / steps;
-            const long long k = key(cell(a.x + t * (b.x - a.x)), cell(a.y + t * (b.y - a.y)));
+            const long long k = cell_key(cell(a.x + t * (b.x - a.x)), cell(a.y + t * (b.y - a.y)));
             if (s > 0 && k == last) continue;
             auto& v = cells_[k];
             if (v.empty() || v.back() != n) v.push_back(n);
@@ -113,6 +114,31 @@ private:
     std::vector<std::pair<P2, P2>> segs_;
     std::unordered_map<long long, std::vector<int>> cells_;
 };
+
+// The samples with those lying on an earlier one's line left out: two edges on
+// one line (the near and far halves of a rim seen edge-on) are one line to draw.
+// Samples along one line lie at most h apart, so a repeat lies within h/2.
+std::vector<Sample> distinct(const std::vector<Sample>& samples, double h)
+{
+    std::unordered_map<long long, std::vector<P2>> cells;
+    auto cell = [h](double v) { return static_cast<long>(std::floor(v / h)); };
+    std::vector<Sample> kept;
+    for (const Sample& q : samples) {
+        const long cx = cell(q.p.x), cy = cell(q.p.y);
+        bool repeat = false;
+        for (long i = cx - 1; i <= cx + 1 && !repeat; ++i)
+            for (long j = cy - 1; j <= cy + 1 && !repeat; ++j) {
+                const auto it = cells.find(cell_key(i, j));
+                if (it == cells.end()) continue;
+                repeat = std::any_of(it->second.begin(), it->second.end(),
+                                     [&](P2 o) { return std::hypot(o.x - q.p.x, o.y - q.p.y) < 0.5 * h; });
+            }
+        if (repeat) continue;
+        cells[cell_key(cx, cy)].push_back(q.p);
+        kept.push_back(q);
+    }
+    return kept;
+}
 
 std::vector<P2> to_p2(const std::vector<std::array<double, 2>>& v)
 {
@@ -162,6 +188,7 @@ Score compare(const std::vector<Element>& drawn, const std::vector<arfmodel::Lin
         projection.add(pts);
         if (l.visible) seen.add(pts);
     }
+    required = distinct(required, h);
 
     Score s;
     double need = 0, got = 0;
