@@ -233,7 +233,7 @@ constexpr Maker kMakers[] = {
 
     // The 90-degree tees (tees.cpp).
     {"jarft92l00", tee90, tee90_diameter},
-    {"jarft92lco", tee90_hub, [](Cols d) { return std::max({d(1), d(2), d(11)}); }},
+    {"jarft92lco", tee90_hub, [](Cols d) { return std::max({d(1), d(2), d(11), d(22)}); }},
     {"jarft92ll0", tee90_swept, [](Cols d) { return std::max({d(1), d(2), d(11)}); }},
     {"jarft92s00", tee90_square, [](Cols d) { return std::max({d(1), d(2), d(11)}); }},
     {"jarft92s0t", tee90_set, [](Cols d) { return std::max({d(1), d(2), d(11)}); }},

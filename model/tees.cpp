@@ -215,17 +215,37 @@ TopoDS_Shape tee90(Cols d)
     return tee_bores(s, -d(10), d(2) / 2 - d(7), d(5), mouth, d(15), d(11) / 2 - d(18));
 }
 
+// The hubbed tee's branch above 125: a plain pipe of its block's width (d22)
+// up the leg from (0, -d9) into a bend of centre-line radius d5 about
+// (d8 - 90, -d5), level to the end face at d8, where a hub d11 across covers
+// the last quarter of the block's socket length (d21); the bore's wall is d23.
+TopoDS_Shape hub_large_branch(Cols d, TopoDS_Shape run)
+{
+    const double r = d(22) / 2;
+    const P2 c = {d(8) - 90.0, -d(5)};
+    const P2 seam = c + P2{-d(5) / kRoot2, d(5) / kRoot2};
+    const P2 foot = {0, -d(9)}, a = seam - foot;
+    TopoDS_Shape s = fuse(run, pipe(v3(foot), v3((1 / len(a)) * a), len(a), r));
+    s = fuse(s, torus_segment(v3(seam), kLeg, r, v3(c), {0, 0, -1}, kPi / 4));
+    s = fuse(s, revolve({{c.x, r}, {d(8) - 0.25 * d(21), r}, {d(8) - 0.25 * d(21), d(11) / 2}, {d(8), d(11) / 2}},
+                        {0, 0, 0}, kX));
+    return s;
+}
+
 // The tee with a stepped run hub: the run pipe d2 up to the hub of diameter d1
 // from d4 - d3 to its end face at d4 + d3, the branch as the small tee's with
-// the crotch radius in d5. Its large-branch block is not modelled.
+// the crotch radius in d5, or above 125 the bent plain branch above.
 TopoDS_Shape tee90_hub(Cols d)
 {
-    if (d.r.keys[1] > 125) throw std::runtime_error("model: the hubbed tee's large branch is not modelled");
     const int m = d.r.keys[0], b = d.r.keys[1];
-    const double x0 = d(15) - d(13), lo = d(4) - d(3), hi = d(4) + d(3);
+    const double lo = d(4) - d(3), hi = d(4) + d(3);
+    TopoDS_Shape s = revolve({{-d(10), d(2) / 2}, {lo, d(2) / 2}, {lo, d(1) / 2}, {hi, d(1) / 2}}, {0, 0, 0}, kY);
+    if (b > 125)
+        return tee_bores(hub_large_branch(d, s), -d(10), d(2) / 2 - d(7), hi, d(2) / 2 - d(7), d(8),
+                         d(22) / 2 - d(23));
+    const double x0 = d(15) - d(13);
     const P2 fc = {x0, -0.5 * d(5)};
     const double fr = (m == 80 || m == 100) && m != b ? 0.5 * (d(5) - d(12)) : 0.5 * d(5);
-    TopoDS_Shape s = revolve({{-d(10), d(2) / 2}, {lo, d(2) / 2}, {lo, d(1) / 2}, {hi, d(1) / 2}}, {0, 0, 0}, kY);
     s = fuse(s, leg_and_turn(d, d(2) / 2, x0, fc, fr, d(5)));
     s = fuse(s, branch_socket(d, x0, d(15)));
     return tee_bores(s, -d(10), d(2) / 2 - d(7), hi, d(2) / 2 - d(7), d(15), d(11) / 2 - d(18));

@@ -72,7 +72,15 @@ HENKAN len_conv{};  // carries only the length scale to arfset2
 ALF_SIZE alf{};     // filled for branches over 125 only
 
 const B* last = nullptr;
-int last_record(ArfRecordView* out) { return view_of(last, out); }
+// A branch above 125 adds its block's socket length, width and wall (a2, a5,
+// a9) as d21 to d23: the solid of that branch is built from them.
+int last_record(ArfRecordView* out)
+{
+    if (view_of(last, out) != 0) return 1;
+    if (last->branch_size > 125)
+        for (double v : {alf.d2, alf.d5, alf.d9}) out->d[out->nd++] = v;
+    return 0;
+}
 
 }  // namespace
 
