@@ -406,6 +406,16 @@ int cmd_hlr(const Library& lib, const Request& req, const std::string& out, bool
     return 0;
 }
 
+// Every record and view of one entry, as --all draws them for every entry.
+std::vector<Request> entry_requests(const Library& lib, const std::string& entry)
+{
+    if (!lib.has_entry(entry)) throw UsageError("unknown entry '" + entry + "' (see arfdraw list)");
+    std::vector<Request> out;
+    for (Request& r : catalogue_requests(lib, true))
+        if (r.entry == entry) out.push_back(std::move(r));
+    return out;
+}
+
 int cmd_compare(const Library& lib, const std::vector<Request>& reqs)
 {
     std::vector<Compared> all;
@@ -462,7 +472,7 @@ int main(int argc, char** argv)
     CLI::App* check = app.add_subcommand(
         "check", "check outlines: one drawing (ENTRY and its options), the catalogue, or with --all every record");
     check_opts.add_to(check);
-    check->add_flag("--all", check_all, "every record of every table");
+    check->add_flag("--all", check_all, "every record of every table, or of the entry's");
 
     std::string golden_dir = "tests/golden";
     bool golden_update = false;
@@ -487,7 +497,7 @@ int main(int argc, char** argv)
     CLI::App* cmp = app.add_subcommand(
         "compare", "score drawings against the solid's projection: one (ENTRY and options), the sample catalogue, or --all");
     compare_opts.add_to(cmp);
-    cmp->add_flag("--all", compare_all, "every record of every table");
+    cmp->add_flag("--all", compare_all, "every record of every table, or of the entry's");
 
     try {
         app.parse(argc, argv);
@@ -501,7 +511,7 @@ int main(int argc, char** argv)
         if (app.got_subcommand("blocks")) return cmd_blocks(lib, blocks_out, blocks_entries, blocks_all);
         if (app.got_subcommand("check")) {
             if (check_opts.req.entry.empty()) return cmd_check(lib, catalogue_requests(lib, check_all));
-            if (check_all) throw UsageError("check takes an entry or --all, not both");
+            if (check_all) return cmd_check(lib, entry_requests(lib, check_opts.req.entry));
             if (!lib.has_entry(check_opts.req.entry))
                 throw UsageError("unknown entry '" + check_opts.req.entry + "' (see arfdraw list)");
             return cmd_check(lib, {check_opts.finish(lib)});
@@ -510,7 +520,7 @@ int main(int argc, char** argv)
         if (app.got_subcommand("hlr")) return cmd_hlr(lib, hlr_opts.finish(lib), hlr_out, hlr_overlay);
         if (app.got_subcommand("compare")) {
             if (compare_opts.req.entry.empty()) return cmd_compare(lib, catalogue_requests(lib, compare_all));
-            if (compare_all) throw UsageError("compare takes an entry or --all, not both");
+            if (compare_all) return cmd_compare(lib, entry_requests(lib, compare_opts.req.entry));
             return cmd_compare(lib, {compare_opts.finish(lib)});
         }
         // An empty value given on purpose is not the same as leaving the option out.
