@@ -227,6 +227,13 @@ constexpr Exception kExceptions[] = {
     {"jarft42w00", 5, 0, kAll, nullptr, {21, 22}, false, kDiagonalSeams},
     {"jarft42w00", 6, 0, kAll, nullptr, {}, false, kFlatBends},
     {"jarft42w00", 7, 0, kAll, nullptr, {}, false, kFlatBends},
+
+    // jarft42s00 beyond views 2 and 9.
+
+    // The plain-run branch jarft42sl0.
+
+    // The flanged branch jarft42sco.
+
 };
 
 // ---------------------------------------------------------------------------
@@ -307,6 +314,13 @@ constexpr Exception kTeeExceptions[] = {
     {"jarft92l00", 7, 0, kAll, large_tee, {}, false, kLarge67},
     {"jarft92l00", 10, 0, kAll, large_tee, {}, false, kLarge1011},
     {"jarft92l00", 11, 0, kAll, large_tee, {}, false, kLarge1011},
+
+    // The hubbed tee jarft92lco.
+
+    // The swept tee jarft92ll0.
+
+    // The short tees jarft92s00 and jarft92s0t.
+
 };
 
 bool is_tee(const std::string& entry)
