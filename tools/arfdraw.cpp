@@ -391,7 +391,7 @@ int cmd_model(const Library& lib, const Request& req, const std::string& out)
 int cmd_hlr(const Library& lib, const Request& req, const std::string& out, bool overlay)
 {
     const Drawing d = drawn_for_model(lib, req, true);
-    const auto lines = arfmodel::project(arfmodel::build(req.entry, *d.record), arfmodel::view_info(req.entry, req.view)->cam);
+    const auto lines = projection_of(d);
     const std::string svg = hlr_svg(lines, title_of(d) + " (hidden-line projection)",
                                     overlay ? d.host.elements : std::vector<arfhost::Element>{});
     if (out.empty() || out == "-") {
@@ -419,12 +419,16 @@ std::vector<Request> entry_requests(const Library& lib, const std::string& entry
 int cmd_compare(const Library& lib, const std::vector<Request>& reqs)
 {
     std::vector<Compared> all;
-    for (const Request& r : reqs) {
+    const bool tty = reqs.size() > 1 && ::isatty(STDERR_FILENO) != 0;
+    for (std::size_t i = 0; i < reqs.size(); ++i) {
+        const Request& r = reqs[i];
+        if (tty) std::cerr << "\r\033[Kcompare " << i + 1 << '/' << reqs.size() << ' ' << r.entry << std::flush;
         if (!arfmodel::has_model(r.entry) || !arfmodel::view_info(r.entry, r.view)) continue;
         const Drawing d = lib.draw(r);
         if (d.status != 0 || !d.record) continue;  // the checker reports failing drawings
         all.push_back(compare_drawing(d));
     }
+    if (tty) std::cerr << '\n';
     std::cout << compare_summary(all);
     return std::any_of(all.begin(), all.end(), [](const Compared& c) { return c.failed(); }) ? 1 : 0;
 }

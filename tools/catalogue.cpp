@@ -108,11 +108,10 @@ CatalogueStats write_catalogue(const Library& lib, const std::vector<Request>& r
         st.write_seconds += seconds_since(t0);
         if (hlr && c.error.empty() && d.status == 0 && d.record && arfmodel::has_model(r.entry) &&
             arfmodel::view_info(r.entry, r.view)) {
-            const auto info = arfmodel::view_info(r.entry, r.view);
-            const auto lines = arfmodel::project(arfmodel::build(r.entry, *d.record), info->cam);
+            const auto lines = projection_of(d);
             write_file_atomically((fs::path(dir) / (stem + ".hlr.svg")).string(),
                                   [&](std::ostream& o) { o << hlr_svg(lines, title_of(d), d.host.elements); });
-            const Compared cmp = compare_drawing(d);
+            const Compared cmp = compare_drawing(d, lines);
             c.coverage = cmp.score.coverage;
             c.support = cmp.score.support;
             c.overlay = true;

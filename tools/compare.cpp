@@ -215,20 +215,39 @@ Score compare(const std::vector<Element>& drawn, const std::vector<arfmodel::Lin
     return s;
 }
 
+std::vector<arfmodel::Line2> projection_of(const Drawing& d)
+{
+    const auto info = arfmodel::view_info(d.req.entry, d.req.view);
+    if (!info || !d.record) throw std::runtime_error(title_of(d) + ": no camera or record to compare with");
+    return arfmodel::project(arfmodel::build(d.req.entry, *d.record), info->cam);
+}
+
 Compared compare_drawing(const Drawing& d)
+{
+    std::vector<arfmodel::Line2> lines;
+    std::string error;
+    try {
+        lines = projection_of(d);
+    } catch (const std::runtime_error& e) {  // the kernel could not build the solid: reported, not fatal
+        error = e.what();
+    }
+    Compared c = compare_drawing(d, lines);
+    c.error = error;
+    return c;
+}
+
+Compared compare_drawing(const Drawing& d, const std::vector<arfmodel::Line2>& lines)
 {
     Compared c;
     c.entry = d.req.entry;
-    c.size = d.part.size_a;
-    c.size_b = d.part.size_b;
     c.view = d.req.view;
     const auto info = arfmodel::view_info(d.req.entry, d.req.view);
     if (!info || !d.record) throw std::runtime_error(title_of(d) + ": no camera or record to compare with");
     c.family = arfmodel::family_name(info->family);
-    if (d.record->nkeys > 0) c.size = d.record->keys[0];
-    const arfmodel::Solid solid = arfmodel::build(d.req.entry, *d.record);
+    c.size = d.record->nkeys > 0 ? d.record->keys[0] : d.part.size_a;
+    c.size_b = d.record->nkeys > 1 ? d.record->keys[1] : 0;
     c.eps = compare_tolerance(arfmodel::largest_diameter(d.req.entry, *d.record));
-    c.score = compare(d.host.elements, arfmodel::project(solid, info->cam), c.eps);
+    c.score = compare(d.host.elements, lines, c.eps);
 
     const auto rows = arfmodel::exceptions_for(c.entry, c.view, *d.record);
     auto excepted = [&](int n) {
@@ -270,10 +289,11 @@ std::string compare_summary(const std::vector<Compared>& all)
         if (c.known) ++known;
         if (!c.failed()) continue;
         ++failed;
-        failures.push_back({{"entry", c.entry}, {"size", c.size}, {"view", c.view},
+        failures.push_back({{"entry", c.entry}, {"size", c.size}, {"size_b", c.size_b}, {"view", c.view},
                             {"coverage", round3(c.score.coverage)}, {"support", round3(c.score.support)},
                             {"geometry_support", round3(c.geometry_support)},
                             {"below_gate", c.below_gate}, {"bad_elements", c.bad_elements}});
+        if (!c.error.empty()) failures.back()["error"] = c.error;
     }
     j["failed"] = failed;
     j["known_deviations"] = known;
@@ -296,7 +316,7 @@ std::string compare_summary(const std::vector<Compared>& all)
                             {"median_coverage", round3(median(cov))},
                             {"median_support", round3(median(sup))},
                             {"lowest_geometry_support", round3(min_geo)},
-                            {"worst", {{"size", worst->size},
+                            {"worst", {{"size", worst->size}, {"size_b", worst->size_b},
                                        {"coverage", round3(worst->score.coverage)},
                                        {"support", round3(worst->score.support)}}}};
         if (!list.front()->notes.empty()) row["notes"] = list.front()->notes;

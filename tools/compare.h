@@ -30,7 +30,7 @@ Score compare(const std::vector<arfhost::Element>& drawn, const std::vector<arfm
 // One compared drawing as the summary lists it.
 struct Compared {
     std::string entry;
-    int size = 0, size_b = 0, view = 0;
+    int size = 0, size_b = 0, view = 0;  // the record's sizes
     std::string family;
     double eps = 0;
     Score score;
@@ -39,12 +39,20 @@ struct Compared {
     std::vector<std::string> notes;  // exceptions that applied
     bool below_gate = false;
     bool known = false;  // the whole drawing is a listed deviation
-    bool failed() const { return !known && (below_gate || !bad_elements.empty()); }
+    std::string error;   // the solid could not be built or projected
+    bool failed() const { return !error.empty() || (!known && (below_gate || !bad_elements.empty())); }
 };
 
-// Scores one drawing against the model of its record and judges it by its
-// family's gate and the exception table. Throws when the entry has no model.
+// The solid of the drawing's record seen by its view's camera. Throws when the
+// entry has no model or the view no camera, or the kernel cannot build it.
+std::vector<arfmodel::Line2> projection_of(const Drawing& d);
+
+// Scores one drawing against its projection and judges it by its family's gate
+// and the exception table. Throws when the entry has no model or the view no
+// camera; a solid the kernel cannot build is reported in the result's error.
 Compared compare_drawing(const Drawing& d);
+// The same against a projection already made (projection_of(d)).
+Compared compare_drawing(const Drawing& d, const std::vector<arfmodel::Line2>& lines);
 
 // JSON: every drawing, then per entry and view the median coverage and support
 // over the records and the worst record, and the failures.
