@@ -302,7 +302,9 @@ std::string compare_summary(const std::vector<Compared>& all)
         std::vector<double> cov, sup;
         double min_geo = 1.0;
         const Compared* worst = list.front();
+        int clean = 0;  // passing with no symbol or deviation listed for it
         for (const Compared* c : list) {
+            if (!c->failed() && c->notes.empty()) ++clean;
             min_geo = std::min(min_geo, c->geometry_support);
             cov.push_back(c->score.coverage);
             sup.push_back(c->score.support);
@@ -313,6 +315,7 @@ std::string compare_summary(const std::vector<Compared>& all)
                             {"view", key.second},
                             {"family", list.front()->family},
                             {"records", list.size()},
+                            {"clean", clean},
                             {"median_coverage", round3(median(cov))},
                             {"median_support", round3(median(sup))},
                             {"lowest_geometry_support", round3(min_geo)},
