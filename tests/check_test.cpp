@@ -138,7 +138,14 @@ TEST(Check, ToolReportsAndExits)
     for (const auto& [name, e] : j["by_entry"].items()) per_entry += e["drawings"].get<int>();
     EXPECT_EQ(per_entry, j["drawings"].get<int>());
 
-    for (const char* bad : {"check nosuchentry", "check jarft01plg --all", "check jarft01plg --view 999"}) {
+    // One entry's every record and view.
+    r = arfdraw("check jarft01sa0 --all");
+    EXPECT_EQ(r.code, 0);
+    j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["by_entry"].size(), 1u);
+    EXPECT_EQ(j["by_entry"]["jarft01sa0"]["drawings"], j["drawings"]);
+
+    for (const char* bad : {"check nosuchentry", "check nosuchentry --all", "check jarft01plg --view 999"}) {
         r = arfdraw(bad);
         EXPECT_EQ(r.code, 2) << bad;
         EXPECT_TRUE(r.out.empty()) << bad;
