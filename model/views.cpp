@@ -1,6 +1,7 @@
 #include "views.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace arfmodel {
 
@@ -286,6 +287,36 @@ constexpr const char* kLarge1011 =
     "as the small tee's view: the leg and its turn drawn from their view-1 lines over the run shortened by "
     "k; the turn's outline and its seam's ellipse lie off them";
 
+// The short tees: the record's columns d[n - 1] are the dimensions dn.
+bool short_socket_wider(const ArfRecordView& r) { return r.d[10] > r.d[1]; }  // branch socket d11 beyond run pipe d2
+bool short_socket_narrower(const ArfRecordView& r) { return !short_socket_wider(r); }
+// The branch socket as wide as the run pipe (100/80: 114 against 114.3).
+bool short_socket_flush(const ArfRecordView& r) { return std::abs(r.d[10] - r.d[1]) < 1.0; }
+// The long-spigot tee's branch outline crosses the run's side (its pipe end's
+// step, at d19 - 0.875·d13, inside the run pipe), so view 1 is trimmed there.
+bool set_crossing(const ArfRecordView& r) { return r.d[18] - 0.875 * r.d[12] < 0.5 * r.d[1]; }
+bool set_clear(const ArfRecordView& r) { return !set_crossing(r); }
+// Seen along the run, the long-spigot branch's seat line (at d19 - d13) reaches
+// out past the run pipe's circle, so it is drawn.
+bool set_seat_seen(const ArfRecordView& r) { return std::hypot(r.d[18] - r.d[12], 0.5 * r.d[11]) > 0.5 * r.d[1]; }
+constexpr const char* kShortSeat =
+    "the socket's seat, where the inserted pipe stops, drawn across the socket; no edge of the outside";
+constexpr const char* kShortArc =
+    "the branch's lower side closed by an arc of the branch pipe's radius from the socket's pipe end to the run; "
+    "the branch pipe runs straight into the run";
+constexpr const char* kShortOpening =
+    "the branch's joint with the run drawn as a half ellipse of a depth of its own; the branch pipe meets the "
+    "run's cylinder along a deeper curve";
+constexpr const char* kShort67 =
+    "the branch's joint drawn as an ellipse through its view-1 ends and the socket's tapers as straight lines "
+    "between rim points, with the seat's rim; the joint's and the tapers' outlines lie off them";
+constexpr const char* kShort1011 =
+    "the run's socket drawn by its mouth and the seat's and outer step's rims as seams, the joint with the branch "
+    "by its view-1 half ellipse; the other step rims and the joint's curve lie off them";
+constexpr const char* kShortFlush =
+    "the projection shows the branch pipe's joint, on the run's far side, as seen through the run where the "
+    "branch socket is as wide as the run pipe; the drawing rightly leaves it out";
+
 constexpr Exception kTeeExceptions[] = {
     {"jarft92l00", 1, 0, kAll, small_tee, {31}, true, kSeat},
     {"jarft92l00", 1, 0, kAll, small_tee, {38}, false, kOpening},
@@ -320,6 +351,32 @@ constexpr Exception kTeeExceptions[] = {
     // The swept tee jarft92ll0.
 
     // The short tees jarft92s00 and jarft92s0t.
+    {"jarft92s00", 1, 0, kAll, nullptr, {31, 33}, true, kShortSeat},
+    {"jarft92s00", 1, 0, kAll, nullptr, {26}, false, kShortArc},
+    {"jarft92s00", 1, 0, kAll, nullptr, {35}, false, kShortOpening},
+    {"jarft92s00", 2, 0, kAll, nullptr, {15}, true, kShortSeat},
+    {"jarft92s00", 5, 0, kAll, nullptr, {15}, true, kShortSeat},
+    {"jarft92s00", 3, 0, kAll, short_socket_wider, {18}, true, kShortSeat},
+    {"jarft92s00", 3, 0, kAll, short_socket_narrower, {16}, true, kShortSeat},
+    {"jarft92s00", 4, 0, kAll, nullptr, {16}, true, kShortSeat},
+    {"jarft92s00", 4, 0, kAll, short_socket_flush, {}, false, kShortFlush},
+    {"jarft92s00", 6, 0, kAll, nullptr, {}, false, kShort67},
+    {"jarft92s00", 7, 0, kAll, nullptr, {}, false, kShort67},
+    {"jarft92s00", 10, 0, kAll, nullptr, {}, false, kShort1011},
+    {"jarft92s00", 11, 0, kAll, nullptr, {}, false, kShort1011},
+    {"jarft92s0t", 1, 0, kAll, set_clear, {29}, true, kShortSeat},
+    {"jarft92s0t", 1, 0, kAll, set_clear, {32}, false, kShortOpening},
+    {"jarft92s0t", 1, 0, kAll, set_crossing, {27}, true, kShortSeat},
+    {"jarft92s0t", 1, 0, kAll, set_crossing, {30}, false, kShortOpening},
+    {"jarft92s0t", 2, 0, kAll, set_seat_seen, {14, 15}, true, kShortSeat},
+    {"jarft92s0t", 3, 0, kAll, short_socket_wider, {17}, true, kShortSeat},
+    {"jarft92s0t", 3, 0, kAll, short_socket_narrower, {15}, true, kShortSeat},
+    {"jarft92s0t", 4, 0, kAll, short_socket_wider, {17}, true, kShortSeat},
+    {"jarft92s0t", 4, 0, kAll, short_socket_narrower, {15}, true, kShortSeat},
+    {"jarft92s0t", 6, 0, kAll, nullptr, {}, false, kShort67},
+    {"jarft92s0t", 7, 0, kAll, nullptr, {}, false, kShort67},
+    {"jarft92s0t", 10, 0, kAll, nullptr, {}, false, kShort1011},
+    {"jarft92s0t", 11, 0, kAll, nullptr, {}, false, kShort1011},
 
 };
 

@@ -178,6 +178,11 @@ TEST(Compare, SpecifiedTwoSizeViewsPass)
         {"jarft42s00", 65, 50, 1},   {"jarft42s00", 80, 65, 2},    {"jarft42s00", 65, 50, 9},
         {"jarft42s00", 150, 40, 13}, {"jarft42s00", 150, 150, 1},  {"jarft42s00", 200, 100, 7},
         {"jarft42sl0", 80, 65, 1},   {"jarft91w00", 125, 100, 1},  {"jarft91w00", 100, 80, 3},
+        // The short tees: branch socket wider and narrower than the run pipe,
+        // the long spigot's outline trimmed at the run or clear of it.
+        {"jarft92s00", 65, 50, 1},   {"jarft92s00", 65, 65, 3},    {"jarft92s00", 80, 50, 3},
+        {"jarft92s0t", 125, 65, 1},  {"jarft92s0t", 100, 50, 1},   {"jarft92s0t", 50, 40, 4},
+        {"jarft92s0t", 125, 50, 4},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.entry) + " " + std::to_string(c.size) + "/" + std::to_string(c.size2) +

@@ -81,9 +81,19 @@ int expected_count(bool s00, const ArfRecordView& r, int view)
     case 3: return sides ? 21 : 19;
     case 4: return sides ? 23 : 17;
     case 6: return 29;
-    // The run of 125 hides the pipe's first rims, and with the step inside
-    // the run also the step's line.
-    default: return m == 125 ? (cut ? 28 : 30) : 32;
+    default: {
+        // The run hides whatever of the branch lies within its width: the
+        // profile's pieces (each with its mirror) ending past the run's side
+        // and the step rims reaching past it, besides the run's 17 and the face.
+        const double k = 0.707106781;
+        const double x[5] = {k * (e - 0.875 * d(r, 13)), k * (e - d(r, 14)), k * (e - 0.8 * d(r, 14)),
+                             k * (e - 0.6 * d(r, 14)), k * e};
+        const double y[4] = {rp, mid, mid, rb};
+        int n = 18;
+        for (int j = 0; j < 5; ++j) n += x[j] > R ? 2 : 0;
+        for (int j = 0; j < 4; ++j) n += x[j] + k * y[j] > R ? 1 : 0;
+        return n;
+    }
     }
 }
 

@@ -161,6 +161,11 @@ int v6(BZI_WRT_PRM* w, const B* b, const Socket& s)
     tagRPT* P = data;
     P[0] = {0, -b->d10};
     if (run_points(P, b, 1.0) || branch_points(P, b, s, s.slant_mode)) return 1;
+    // The long spigot's foreshortened profile leaves its pipe line at full
+    // length, which would put the pipe end's step beyond the middle step; the
+    // whole branch recedes here, so the step's rim stands where it is on the
+    // fitting, foreshortened like the rest.
+    if (s.long_pipe) P[15].x = P[s.mirror(15)].x = k * (b->d19 - 0.875 * b->d13);
     // The branch pipe's upper side where it meets the run's right side.
     P[14] = cross(line(P[13], prime(P[1])), line({0, P[15].y}, P[15]));
     P[31] = {P[13].x, -b->d12 * 0.5};

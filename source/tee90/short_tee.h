@@ -29,6 +29,7 @@ struct Socket {
     int jb;                     // the lower junction
     bool arc_below;             // lower side closed by an arc of the pipe's radius
     double open_a;              // the flat opening's half-width, in branch pipe radii
+    bool long_pipe = false;     // the foreshortened profile keeps the pipe line at full length
 
     constexpr int last() const { return 14 + n; }
     constexpr int mirror(int i) const { return 2 * face + 1 - i; }  // the same step on the lower side
@@ -37,7 +38,7 @@ struct Socket {
 // The plain short tee: pipe end, its step, middle step (2), outer step (2), end face.
 constexpr Socket kS00{40, 41, 71, 12, 17, 19, 20, 31, true, 0.3};
 // The long-spigot tee: from the pipe end's step on, the pipe line itself reaching the run.
-constexpr Socket kS0t{20, 21, 72, 10, 16, 18, 19, 25, false, 0.707106781};
+constexpr Socket kS0t{20, 21, 72, 10, 16, 18, 19, 25, false, 0.707106781, true};
 
 // A pipe mark inside a socket's middle step: drawn clear of the socket's
 // walls, so its ends meet nothing on purpose.
