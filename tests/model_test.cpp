@@ -153,6 +153,11 @@ TEST(Compare, SpecifiedTwoSizeViewsPass)
         {"jarft42s00", 65, 50, 1},   {"jarft42s00", 80, 65, 2},    {"jarft42s00", 65, 50, 9},
         {"jarft42s00", 150, 40, 13}, {"jarft42s00", 150, 150, 1},  {"jarft42s00", 200, 100, 7},
         {"jarft42sl0", 80, 65, 1},   {"jarft91w00", 125, 100, 1},  {"jarft91w00", 100, 80, 3},
+        // The 45-degree branch's rows picked by size pair: a view-3 group with
+        // its seat lines, view 8 with the run lines trimmed and whole, view 13's
+        // fourth group, the large run's view 12.
+        {"jarft42s00", 100, 40, 3},  {"jarft42s00", 65, 50, 8},    {"jarft42s00", 65, 40, 8},
+        {"jarft42s00", 125, 125, 13}, {"jarft42s00", 300, 100, 12},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.entry) + " " + std::to_string(c.size) + "/" + std::to_string(c.size2) +
