@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace arfmodel {
 
@@ -182,6 +183,52 @@ constexpr const char* kDiagonalSeams =
 constexpr const char* kFlatBends =
     "bends drawn as circular arcs of radius d1 and 2·d1 between ends shortened by k; the tori project to other curves";
 
+// The 45-degree branch's rows below pick records by literal size pairs, as its
+// outlines pick their element lists: among<m1, b1, m2, b2, ...>.
+template <int... MB>
+bool among(const ArfRecordView& r)
+{
+    constexpr int v[] = {MB...};
+    for (std::size_t i = 0; i + 1 < sizeof...(MB); i += 2)
+        if (r.keys[0] == v[i] && r.keys[1] == v[i + 1]) return true;
+    return false;
+}
+bool run_only_large(const ArfRecordView& r) { return r.keys[0] >= 150 && r.keys[1] < 150; }
+bool branch_large_reducing(const ArfRecordView& r) { return r.keys[1] >= 150 && r.keys[1] < r.keys[0]; }
+bool branch_large_equal(const ArfRecordView& r) { return r.keys[1] >= 150 && r.keys[1] == r.keys[0]; }
+bool branch_from_250(const ArfRecordView& r) { return r.keys[1] >= 250; }
+bool small_equal(const ArfRecordView& r) { return r.keys[0] < 150 && r.keys[0] == r.keys[1]; }
+// View 8 of the small run trims the run's pipe lines at the branch's end circle for these pairs.
+bool run_lines_trimmed8(const ArfRecordView& r)
+{
+    const int m = r.keys[0], b = r.keys[1];
+    return m == 40 || m == 50 || (m == 65 && b >= 50) || (m == 80 && b >= 65) || (m >= 100 && m == b);
+}
+bool run_lines_whole8(const ArfRecordView& r) { return r.keys[0] < 150 && !run_lines_trimmed8(r); }
+// View 13 of the small run cuts the branch's outer-step line at the run socket's mouth for these pairs.
+bool outer_step_cut13(const ArfRecordView& r)
+{
+    return among<40, 40, 50, 50, 65, 65, 80, 65, 80, 80, 100, 65, 100, 80, 125, 100, 100, 100, 125, 125>(r);
+}
+constexpr const char* kRoot =
+    "the branch's root drawn as its pipe's section ellipse about where its axis crosses the run's side line, "
+    "its side lines ending there; the branch meets the run's cylinder along a longer curve";
+constexpr const char* kRootGate =
+    "the curve where the branch meets the run is left out (its root drawn as a section ellipse); with a branch "
+    "this near the run's size that long curve takes coverage below the gate";
+constexpr const char* kStepRims =
+    "the run socket's step rims drawn on the halves the steps themselves hide; the solid shows the other halves";
+constexpr const char* kEqualSide =
+    "the run's side line drawn whole past the branch; with a branch as wide as the run that side runs inside "
+    "the branch there and the outline is the curve where they meet";
+
+constexpr const char* kSideLow =
+    "the run's side line drawn from the end of the branch's root ellipse; the wide branch's root curve hides it "
+    "lower down";
+constexpr const char* kOuterStep =
+    "the branch socket's line across its outer step drawn from each side to the far crossing with the run "
+    "socket's mouth, the two pieces overlapping where the run's socket hides the line";
+
 constexpr Exception kExceptions[] = {
     {"jarft01sa0", 1, 0, kAll, nullptr, {6, 7, 8, 9}, true, "bolt-hole marks: two crosses on the stub"},
     {"jarft41l00", 2, 0, 125, nullptr, {3, 5, 9, 11}, false, kTaper},
@@ -230,6 +277,71 @@ constexpr Exception kExceptions[] = {
     {"jarft42w00", 7, 0, kAll, nullptr, {}, false, kFlatBends},
 
     // jarft42s00 beyond views 2 and 9.
+    {"jarft42s00", 3, 0, 125, among<40, 40, 65, 65, 80, 80>, {17}, false, kRoot},
+    {"jarft42s00", 3, 0, 125, among<50, 50, 100, 100, 125, 125>, {19}, false, kRoot},
+    {"jarft42s00", 3, 0, 125, among<50, 40, 65, 50>, {22}, false, kRoot},
+    {"jarft42s00", 3, 0, 125, among<80, 65>, {23}, false, kRoot},
+    {"jarft42s00", 3, 0, 125, among<65, 40, 80, 50>, {24}, false, kRoot},
+    {"jarft42s00", 3, 0, 125, among<100, 65, 125, 65, 100, 80, 125, 80, 125, 100>, {25}, false, kRoot},
+    {"jarft42s00", 3, 0, 125, among<80, 40, 100, 40, 100, 50, 125, 50, 125, 40>, {26}, false, kRoot},
+    {"jarft42s00", 3, 0, 125, among<80, 40, 100, 40, 100, 50, 125, 50>, {24, 25}, true,
+     "the run socket's seat, where the inserted pipe stops, drawn across the run beside the branch; a smooth seam "
+     "of the outside"},
+    {"jarft42s00", 3, 150, 200, run_only_large, {11}, false, kRoot},
+    {"jarft42s00", 3, 250, kAll, run_only_large, {9, 10, 11}, false, kRoot},
+    {"jarft42s00", 3, 150, kAll, branch_large_reducing, {7}, false, kRoot},
+    {"jarft42s00", 3, 150, kAll, branch_large_equal, {5}, false, kRoot},
+    {"jarft42s00", 4, 50, 125, small_equal, {}, false,
+     "the run drawn alone; the branch's socket behind it, as wide as the run's, shows beside the run's pipe"},
+    {"jarft42s00", 4, 0, 125, among<50, 40, 80, 65>, {21}, false, kTaper},
+    // Views 6 and 7 of the small sizes are designed (their element numbers move with the trims).
+    {"jarft42s00", 6, 0, 125, among<40, 40, 50, 40, 65, 40, 65, 65, 80, 40, 80, 65, 80, 80, 100, 40>, {32}, false,
+     kRoot},
+    {"jarft42s00", 6, 0, 125, among<50, 50, 65, 50, 80, 50, 100, 80, 100, 100>, {30}, false, kRoot},
+    {"jarft42s00", 6, 0, 125, among<100, 50, 125, 50>, {29}, false, kRoot},
+    {"jarft42s00", 6, 0, 125, among<100, 65, 125, 40, 125, 65, 125, 80>, {31}, false, kRoot},
+    {"jarft42s00", 6, 0, 125, among<125, 100>, {27}, false, kRoot},
+    {"jarft42s00", 6, 0, 125, among<125, 125>, {25}, false, kRoot},
+    {"jarft42s00", 6, 0, 125, among<50, 50, 65, 65, 80, 65, 80, 80, 100, 100>, {15}, false, kSideLow},
+    {"jarft42s00", 6, 0, 125, among<100, 80>, {13}, false, kSideLow},
+    {"jarft42s00", 6, 0, 125, among<125, 100, 125, 125>, {12}, false, kSideLow},
+    {"jarft42s00", 6, 0, 125, among<40, 40>, {24, 26}, false, kTaper},
+    {"jarft42s00", 7, 0, 125, small_equal, {14}, false, kEqualSide},
+    {"jarft42s00", 7, 0, 125, among<40, 40>, {21, 24}, false, kTaper},
+    {"jarft42s00", 7, 150, kAll, branch_large_equal, {3}, false, kEqualSide},
+    {"jarft42s00", 8, 0, 125, run_lines_trimmed8, {16, 18, 19}, false, kStepRims},
+    {"jarft42s00", 8, 0, 125, run_lines_whole8, {14, 16, 17}, false, kStepRims},
+    {"jarft42s00", 8, 0, 125, run_lines_trimmed8, {1, 2, 3, 4}, false,
+     "the run's pipe lines drawn on inside the branch end's circle, where the branch socket in front hides them"},
+    {"jarft42s00", 10, 0, 125, among<40, 40>, {11, 14}, false, kTaper},
+    {"jarft42s00", 11, 0, 125, among<40, 40>, {11, 14}, false, kTaper},
+    // View 12 of the small sizes is designed.
+    {"jarft42s00", 12, 0, 125, nullptr, {3, 7}, false, kTaper},
+    {"jarft42s00", 12, 0, 125, small_equal, {37}, false, kRoot},
+    {"jarft42s00", 12, 0, 125,
+     among<50, 40, 65, 40, 65, 50, 80, 40, 80, 50, 80, 65, 100, 40, 100, 65, 100, 80, 125, 50, 125, 65, 125, 80, 125,
+           100>,
+     {41}, false, kRoot},
+    {"jarft42s00", 12, 0, 125, among<100, 50, 125, 40>, {42}, false, kRoot},
+    {"jarft42s00", 12, 0, 125, among<65, 50, 100, 80, 125, 80>, {16}, false, kStepRims},
+    {"jarft42s00", 12, 0, 125, among<80, 40>, {14, 20}, false, kStepRims},
+    {"jarft42s00", 12, 0, 125, among<100, 50>, {12, 14}, false, kStepRims},
+    {"jarft42s00", 12, 0, 125,
+     among<40, 40, 50, 50, 65, 50, 65, 65, 80, 65, 80, 80, 100, 80, 100, 100, 125, 100, 125, 125>, {}, false,
+     kRootGate},
+    {"jarft42s00", 12, 150, 200, run_only_large, {23}, false, kRoot},
+    {"jarft42s00", 12, 250, kAll, run_only_large, {6, 18, 23}, false, kRoot},
+    {"jarft42s00", 12, 150, kAll, branch_large_reducing, {8}, false, kRoot},
+    {"jarft42s00", 12, 150, kAll, branch_large_equal, {6}, false, kRoot},
+    {"jarft42s00", 12, 150, kAll, among<150, 125>, {}, false, kRootGate},
+    {"jarft42s00", 12, 150, kAll, branch_from_250, {}, false, kRootGate},
+    {"jarft42s00", 13, 0, 125, outer_step_cut13, {3, 4}, false, kOuterStep},
+    {"jarft42s00", 13, 0, 125, among<40, 40, 50, 50, 65, 65, 80, 65, 80, 80, 100, 65, 100, 80, 125, 100>,
+     {17, 19}, false, kStepRims},
+    {"jarft42s00", 13, 0, 125, among<100, 100, 125, 125>, {19, 21}, false, kStepRims},
+    {"jarft42s00", 13, 0, 125, among<50, 40, 65, 40, 65, 50, 80, 40, 80, 50, 100, 40, 125, 50, 125, 65, 125, 80>,
+     {13, 15}, false, kStepRims},
+    {"jarft42s00", 13, 0, 125, among<100, 50, 125, 40>, {14, 16}, false, kStepRims},
 
     // The plain-run branch jarft42sl0.
 

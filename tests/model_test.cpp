@@ -183,6 +183,11 @@ TEST(Compare, SpecifiedTwoSizeViewsPass)
         {"jarft92s00", 65, 50, 1},   {"jarft92s00", 65, 65, 3},    {"jarft92s00", 80, 50, 3},
         {"jarft92s0t", 125, 65, 1},  {"jarft92s0t", 100, 50, 1},   {"jarft92s0t", 50, 40, 4},
         {"jarft92s0t", 125, 50, 4},
+        // The 45-degree branch's rows picked by size pair: a view-3 group with
+        // its seat lines, view 8 with the run lines trimmed and whole, view 13's
+        // fourth group, the large run's view 12.
+        {"jarft42s00", 100, 40, 3},  {"jarft42s00", 65, 50, 8},    {"jarft42s00", 65, 40, 8},
+        {"jarft42s00", 125, 125, 13}, {"jarft42s00", 300, 100, 12},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.entry) + " " + std::to_string(c.size) + "/" + std::to_string(c.size2) +
