@@ -374,11 +374,11 @@ int small45::toward_lines(Out& o, const View34& v)
     return links(o, v, kBranch);
 }
 
-int small45::toward_rims(Out& o, const View34& v, const char* pipe_end)
+int small45::toward_rims(Out& o, const View34& v, const char* pipe_end, const tagRELL* joint)
 {
     const tagRPT* P = data;
     const double pipe = 0.5 * v.b->d12;
-    return o.code(kBody).earc(ell({0, P[11].y}, pipe, k * pipe, 0), P[11], P[24]) ||
+    return o.code(kBody).earc(joint ? *joint : ell({0, P[11].y}, pipe, k * pipe, 0), P[11], P[24]) ||
            o.intended(Intended::free_ends, pipe_end).earc(flat_rim(k * (v.b->d15 - v.b->d13), pipe), P[12], P[23]) ||
            o.earc(v.ea, P[14], P[21]) ||
            o.earc(v.ec, P[29], P[30]) ||

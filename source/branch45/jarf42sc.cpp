@@ -322,10 +322,9 @@ int v2_large(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
 // the larger rims where the lines pass under them, over the upper half of
 // the end face and back; the lower half of the root rim closes it. Its
 // curves are the ones the branch draws, so a run line cut there ends on them.
-void toward_cover(Cover& c, const View34& v)
+void toward_cover(Cover& c, const View34& v, const tagRELL& joint)
 {
     const tagRPT* P = data;
-    const double pipe = 0.5 * v.b->d12;
     c.add(P[11]);
     c.add(P[25]);
     c.add_short_arc(v.ea, P[14]);
@@ -339,7 +338,7 @@ void toward_cover(Cover& c, const View34& v)
     c.add(P[21]);
     c.add_short_arc(v.ea, P[26]);
     c.add(P[24]);
-    c.add_arc(ell(pt(0, P[11].y), pipe, k * pipe, 0), P[11], P[24]);
+    c.add_arc(joint, P[11], P[24]);
 }
 
 // Small branch (zahyoar1 mode 32, P11..P24 := data[71..84]). View 3: the
@@ -358,14 +357,18 @@ int v3_small(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
     Cover c;
     Out o(w);
     if (view_no(w) == 3) {
+        // The pipe meets the run along the curve joint3 draws; its side lines
+        // start at the curve's ends.
+        const tagRELL joint = joint3(0.5 * b->d2, 0.5 * b->d12);
+        P[11].y = P[24].y = joint.y;
         // The branch's outline is built only where a run line can pass under it.
         Box f;
-        for (const tagRELL& e : {v.ee, v.eb, v.ea, ell(pt(0, P[11].y), 0.5 * b->d12, k * 0.5 * b->d12, 0)}) f.add(e);
+        for (const tagRELL& e : {v.ee, v.eb, v.ea, joint}) f.add(e);
         const bool cut = run_meets(b, f);
-        if (cut) toward_cover(c, v);
+        if (cut) toward_cover(c, v, joint);
         if (side_run(o, b, cut ? &c : nullptr)) return 1;
         o.style(0);
-        return toward_lines(o, v) || toward_rims(o, v, kPipeEnd) || toward_face(o, v);
+        return toward_lines(o, v) || toward_rims(o, v, kPipeEnd, &joint) || toward_face(o, v);
     }
     Box f;
     for (const tagRELL& e : {v.ee, v.eb, v.ea}) f.add(e);

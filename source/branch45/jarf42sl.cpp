@@ -9,6 +9,7 @@
 #include "hidden.h"
 #include "lenrule.h"
 #include "outline.h"
+#include "small45.h"
 
 namespace {
 
@@ -174,6 +175,7 @@ struct Branch {
     tagRPT ax, ac;
     double along, squash, rot;
     double a12, a11, root, near, hub, face;  // half widths; drawn axis distances
+    tagRELL joint;                           // where the pipe meets the run, its ends on the side lines at root
     tagRPT at(double h) const { return h * ax; }
     tagRPT at(double h, double w) const { return h * ax + w * ac; }
     tagRELL section(double h, double r) const
@@ -187,11 +189,19 @@ struct Branch {
 
 Branch branch(const B* b, tagRPT ax, tagRPT ac, double along, double squash, double rot)
 {
-    // The axis leaves the run pipe where it is d2/2 from the run's axis in
-    // the fitting's plane, at distance d2/2 / k along it.
-    const double root = rot == 0 ? 0.5 * b->d2 : along * (0.5 * b->d2 / k);
-    return {ax, ac, along, squash, rot, 0.5 * b->d12, 0.5 * b->d11, root,
-            along * spigot_start(b), along * (b->d15 - b->d14), along * b->d15};
+    // Upright (views 3 and 4) the pipe meets the run along the curve
+    // small45::joint3 draws as a half ellipse, its side lines starting at its
+    // ends. Turned (views 6 and 7), the joint stands as the pipe's rim where
+    // its axis pierces the run's surface, d2/2 / k along it.
+    Branch u = {ax, ac, along, squash, rot, 0.5 * b->d12, 0.5 * b->d11, along * (0.5 * b->d2 / k),
+                along * spigot_start(b), along * (b->d15 - b->d14), along * b->d15, {}};
+    if (rot == 0) {
+        u.joint = small45::joint3(0.5 * b->d2, u.a12);
+        u.root = u.joint.y;
+    } else {
+        u.joint = u.section(u.root, u.a12);
+    }
+    return u;
 }
 
 // The directions the outlines use: across the axis either way, and where the
@@ -216,7 +226,9 @@ void branch_cover(Cover& c, const Branch& u)
         c.add_arc(u.section(h, r), u.on(h, r, from), u.on(h, r, to));
         c.add(u.on(h, r, to));
     };
-    curve(u.root, u.a12, q.left, q.right);
+    c.add(u.on(u.root, u.a12, q.left));
+    c.add_arc(u.joint, u.on(u.root, u.a12, q.left), u.on(u.root, u.a12, q.right));
+    c.add(u.on(u.root, u.a12, q.right));
     curve(u.near, u.a11, q.pipe_right, q.right);
     curve(u.face, u.a11, q.right, q.left);
     curve(u.near, u.a11, q.left, q.pipe_left);
@@ -270,7 +282,7 @@ int run_and_branch(BZI_WRT_PRM* w, const B* b, const Branch& u, bool front)
         auto upto = [&](double wdt) {  // where the pipe line at wdt meets the first rim's near half
             return smaller_y(cross(line(u.at(u.root, wdt), u.at(u.near, wdt)), near));
         };
-        return rim(u.root, u.a12, q.left, q.right) ||
+        return arc_on(o, c, false, u.joint, u.on(u.root, u.a12, q.left), u.on(u.root, u.a12, q.right)) ||
                bar(u.at(u.root, -u.a12), upto(-u.a12)) ||
                bar(u.at(u.root, u.a12), upto(u.a12)) ||
                bar(u.at(u.near, -u.a11), u.at(u.face, -u.a11)) ||

@@ -98,6 +98,33 @@ inline StepCuts step_cuts(tagRPT* P, const ARF_SIZE2* b, const BranchRims& e)
     return s;
 }
 
+// Seen along x with the branch coming towards the viewer (views 3), the
+// curve where a branch pipe of radius r meets a run pipe of radius R >= r,
+// both axes through the origin, is x = -r cos t, y = w + sqrt 2 r sin t, with
+// w = sqrt(R^2 - r^2 cos^2 t) how far the run's surface stands out there. w is
+// h(s) = sqrt(R^2 - r^2 + r^2 s^2) of s = |sin t|, convex in s; its best
+// straight line c + m s (the chord's slope m, the chord lowered by half its
+// largest gap) turns the curve's near half (sin t < 0) into the lower half of
+// the ellipse about (0, c), r wide and sqrt 2 r - m deep: exact for equal
+// pipes, within about 2 mm for the catalogue's other pairs.
+struct JointFit {
+    double c, m;
+};
+inline JointFit joint_fit(double R, double r)
+{
+    const double A = R * R - r * r;
+    if (A <= 1e-9) return {0.0, r};
+    const double a = std::sqrt(A), m = R - a;
+    const double s = m * a / (r * std::sqrt(r * r - m * m));  // where h's slope is the chord's
+    return {a - 0.5 * (a + m * s - std::sqrt(A + r * r * s * s)), m};
+}
+// That half ellipse for views 3, its ends at (-r, c) and (r, c).
+inline tagRELL joint3(double R, double r)
+{
+    const JointFit f = joint_fit(R, r);
+    return {0.0, f.c, r, std::sqrt(2.0) * r - f.m, 0.0};
+}
+
 // Views 3 and 4 of the small outlines: the branch socket standing along +y
 // foreshortened by k (zahyoar1 mode 32, copied to P11..P24), its rims flat
 // ellipses about the y axis.
@@ -113,8 +140,9 @@ View34 view34(const ARF_SIZE2* b);
 // the bore.
 void toward_cuts(tagRPT* P, const View34& v);
 int toward_lines(Out& o, const View34& v);
-// A reason (nullptr for none) declares the pipe-end rim's free ends.
-int toward_rims(Out& o, const View34& v, const char* pipe_end = nullptr);
+// A reason (nullptr for none) declares the pipe-end rim's free ends; a joint
+// (from P11 to P24) replaces the pipe's rim drawn at the root.
+int toward_rims(Out& o, const View34& v, const char* pipe_end = nullptr, const tagRELL* joint = nullptr);
 int toward_face(Out& o, const View34& v);
 
 // The box of what a cover can hide: its corners and the whole ellipses of its
