@@ -481,7 +481,13 @@ void small45::turned_cover(Cover& c, const Turned& v)
     c.add_short_arc(v.e.m0, P[53]);
     if (!v.pipe_whole) c.add(Z[80]);
     c.add(v.low);
-    c.add_arc(v.root, v.up, v.low);
+    if (v.split) {
+        c.add_arc(v.root2, v.mid, v.low);
+        c.add(v.mid);
+        c.add_arc(v.root, v.up, v.mid);
+    } else {
+        c.add_arc(v.root, v.up, v.low);
+    }
 }
 
 int small45::turned_elements(Out& o, const Cover& c, Turned v, const B* b, bool front, const char* rims)
@@ -500,7 +506,8 @@ int small45::turned_elements(Out& o, const Cover& c, Turned v, const B* b, bool 
                o.code(kEnd3).ellipse(v.e.e) ||
                o.code(kBody).earc(v.e.o, Z[74], Z[77]) ||
                o.earc(v.e.m0, Z[72], Z[79]) ||
-               o.earc(v.root, v.up, v.low) ||
+               o.earc(v.root, v.up, v.split ? v.mid : v.low) ||
+               (v.split && o.earc(v.root2, v.mid, v.low)) ||
                o.style(2).intended(Intended::free_ends, rims).earc(v.e.m1, Z[73], Z[78]) ||
                o.intended(Intended::free_ends, rims).earc(v.e.p1, Z[71], Z[80]) ||
                o.intended(Intended::free_ends, rims).earc(v.e.p0, Z[70], Z[81]) ||

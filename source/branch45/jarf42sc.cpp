@@ -452,12 +452,18 @@ int v6_small(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
 {
     tagRPT* P = data;
     if (zahyoar1(33, 0, b)) return 1;
-    const Turned v = turned_branch(P, b);
+    Turned v = turned_branch(P, b);
     const bool front = view_no(w) == 6;
+    // In front, the pipe meets the run along the curve joint6 draws, its
+    // side lines starting at the curve's ends.
+    if (front) {
+        const Joint6 j = joint6(0.5 * b->d2, 0.5 * b->d12);
+        v.split = true, v.root = j.e[0], v.root2 = j.e[1], v.up = j.up, v.mid = j.mid, v.low = j.low;
+    }
     Box f;
-    for (const tagRELL& e : {v.e.p0, v.e.p1, v.e.m0, v.e.m1, v.e.o, v.e.e, v.root}) f.add(e);
+    for (const tagRELL& e : {v.e.p0, v.e.p1, v.e.m0, v.e.m1, v.e.o, v.e.e, v.root, v.root2}) f.add(e);
     Gap g{};
-    const bool gap = front && !run_meets(b, f, true) && gap_under(v, 0.5 * b->d2, g);
+    const bool gap = front && !v.split && !run_meets(b, f, true) && gap_under(v, 0.5 * b->d2, g);
     const bool cut = front && !gap && run_meets(b, f);
     Cover c;
     if (cut) turned_cover(c, v);

@@ -11,6 +11,7 @@
 #include "elemout.h"
 #include "hidden.h"
 #include "outline.h"
+#include "tee.h"
 
 namespace small45 {
 
@@ -125,6 +126,28 @@ inline tagRELL joint3(double R, double r)
     return {0.0, f.c, r, std::sqrt(2.0) * r - f.m, 0.0};
 }
 
+// Turned as views 6 and 7 turn the branch (x leaning 45 degrees about y),
+// the same curve is (k (w - r cos t), w + sqrt 2 r sin t). With w = c + m |sin t|
+// as above, its near half, from where the upper side line touches it (tan t =
+// sqrt 2) round to the lower one, is two elliptic arcs, e[0] for sin t >= 0
+// from 'up' to 'mid' (t = 0) and e[1] for sin t <= 0 from 'mid' to 'low', both
+// counter-clockwise: exact for equal pipes but for the kink at 'mid'.
+struct Joint6 {
+    tagRELL e[2];
+    tagRPT up, mid, low;
+};
+inline Joint6 joint6(double R, double r)
+{
+    const JointFit f = joint_fit(R, r);
+    const double t = std::atan(std::sqrt(2.0)), ct = std::cos(t), st = std::sin(t);
+    const tagRPT c = {k * f.c, f.c}, u = {-k * r, 0.0};
+    const tagRPT v[2] = {{k * f.m, std::sqrt(2.0) * r + f.m}, {-k * f.m, std::sqrt(2.0) * r - f.m}};
+    return {{tee::conjugate_ellipse(c, u, v[0]), tee::conjugate_ellipse(c, u, v[1])},
+            c + ct * u + st * v[0],
+            c + u,
+            c - ct * u - st * v[1]};
+}
+
 // Views 3 and 4 of the small outlines: the branch socket standing along +y
 // foreshortened by k (zahyoar1 mode 32, copied to P11..P24), its rims flat
 // ellipses about the y axis.
@@ -218,6 +241,11 @@ struct Turned {
     tagRELL root;
     tagRPT up, low;
     bool pipe_whole, mid_whole;
+    // Set where the joint is drawn as joint6's two arcs: root from 'up' to
+    // 'mid', root2 from 'mid' to 'low'.
+    bool split = false;
+    tagRELL root2 = {};
+    tagRPT mid = {};
 };
 Turned turned_branch(tagRPT* P, const ARF_SIZE2* b);
 // The turned branch's outline, as the cover of what lies behind it (view 6).
