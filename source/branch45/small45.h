@@ -114,7 +114,7 @@ struct JointFit {
 inline JointFit joint_fit(double R, double r)
 {
     const double A = R * R - r * r;
-    if (A <= 1e-9) return {0.0, r};
+    if (A <= 1e-6 * R * R) return {0.0, r};  // equal pipes, to the tables' rounding
     const double a = std::sqrt(A), m = R - a;
     const double s = m * a / (r * std::sqrt(r * r - m * m));  // where h's slope is the chord's
     return {a - 0.5 * (a + m * s - std::sqrt(A + r * r * s * s)), m};
