@@ -111,13 +111,15 @@ inline StepCuts step_cuts(tagRPT* P, const ARF_SIZE2* b, const BranchRims& e)
 struct JointFit {
     double c, m;
 };
-inline JointFit joint_fit(double R, double r)
+// Fitted over s0 <= s <= 1 (s0 > 0 where the curve's ends matter less).
+inline JointFit joint_fit(double R, double r, double s0 = 0.0)
 {
     const double A = R * R - r * r;
     if (A <= 1e-6 * R * R) return {0.0, r};  // equal pipes, to the tables' rounding
-    const double a = std::sqrt(A), m = R - a;
-    const double s = m * a / (r * std::sqrt(r * r - m * m));  // where h's slope is the chord's
-    return {a - 0.5 * (a + m * s - std::sqrt(A + r * r * s * s)), m};
+    const double h0 = std::sqrt(A + r * r * s0 * s0), m = (R - h0) / (1.0 - s0);
+    const double s = m * std::sqrt(A) / (r * std::sqrt(r * r - m * m));  // where h's slope is the chord's
+    const double gap = h0 + m * (s - s0) - std::sqrt(A + r * r * s * s);
+    return {h0 - m * s0 - 0.5 * gap, m};
 }
 // That half ellipse for views 3, its ends at (-r, c) and (r, c).
 inline tagRELL joint3(double R, double r)
@@ -131,14 +133,18 @@ inline tagRELL joint3(double R, double r)
 // as above, its near half, from where the upper side line touches it (tan t =
 // sqrt 2) round to the lower one, is two elliptic arcs, e[0] for sin t >= 0
 // from 'up' to 'mid' (t = 0) and e[1] for sin t <= 0 from 'mid' to 'low', both
-// counter-clockwise: exact for equal pipes but for the kink at 'mid'.
+// counter-clockwise: exact for equal pipes. w's line is fitted over s >= 1/4
+// only: near 'mid' its error runs along the curve, which there runs nearly
+// as (k, 1) does, and counts little; so fitted, every catalogue pair stays
+// within the drawings' tolerance of the curve.
 struct Joint6 {
     tagRELL e[2];
     tagRPT up, mid, low;
 };
+constexpr double kJointFrom6 = 0.25;
 inline Joint6 joint6(double R, double r)
 {
-    const JointFit f = joint_fit(R, r);
+    const JointFit f = joint_fit(R, r, kJointFrom6);
     const double t = std::atan(std::sqrt(2.0)), ct = std::cos(t), st = std::sin(t);
     const tagRPT c = {k * f.c, f.c}, u = {-k * r, 0.0};
     const tagRPT v[2] = {{k * f.m, std::sqrt(2.0) * r + f.m}, {-k * f.m, std::sqrt(2.0) * r - f.m}};
