@@ -107,7 +107,7 @@ inline StepCuts step_cuts(tagRPT* P, const ARF_SIZE2* b, const BranchRims& e)
 // straight line c + m s (the chord's slope m, the chord lowered by half its
 // largest gap) turns the curve's near half (sin t < 0) into the lower half of
 // the ellipse about (0, c), r wide and sqrt 2 r - m deep: exact for equal
-// pipes, within about 2 mm for the catalogue's other pairs.
+// pipes.
 struct JointFit {
     double c, m;
 };
@@ -121,10 +121,15 @@ inline JointFit joint_fit(double R, double r, double s0 = 0.0)
     const double gap = h0 + m * (s - s0) - std::sqrt(A + r * r * s * s);
     return {h0 - m * s0 - 0.5 * gap, m};
 }
+// w's line is fitted over s >= 1/4 only: near s = 0 (the curve's ends in view
+// 3, its left extreme in view 6) the error runs along the curve and counts
+// little; so fitted, every catalogue pair stays within the drawings'
+// tolerance of the curve.
+constexpr double kJointFrom = 0.25;
 // That half ellipse for views 3, its ends at (-r, c) and (r, c).
 inline tagRELL joint3(double R, double r)
 {
-    const JointFit f = joint_fit(R, r);
+    const JointFit f = joint_fit(R, r, kJointFrom);
     return {0.0, f.c, r, std::sqrt(2.0) * r - f.m, 0.0};
 }
 
@@ -133,18 +138,14 @@ inline tagRELL joint3(double R, double r)
 // as above, its near half, from where the upper side line touches it (tan t =
 // sqrt 2) round to the lower one, is two elliptic arcs, e[0] for sin t >= 0
 // from 'up' to 'mid' (t = 0) and e[1] for sin t <= 0 from 'mid' to 'low', both
-// counter-clockwise: exact for equal pipes. w's line is fitted over s >= 1/4
-// only: near 'mid' its error runs along the curve, which there runs nearly
-// as (k, 1) does, and counts little; so fitted, every catalogue pair stays
-// within the drawings' tolerance of the curve.
+// counter-clockwise: exact for equal pipes.
 struct Joint6 {
     tagRELL e[2];
     tagRPT up, mid, low;
 };
-constexpr double kJointFrom6 = 0.25;
 inline Joint6 joint6(double R, double r)
 {
-    const JointFit f = joint_fit(R, r, kJointFrom6);
+    const JointFit f = joint_fit(R, r, kJointFrom);
     const double t = std::atan(std::sqrt(2.0)), ct = std::cos(t), st = std::sin(t);
     const tagRPT c = {k * f.c, f.c}, u = {-k * r, 0.0};
     const tagRPT v[2] = {{k * f.m, std::sqrt(2.0) * r + f.m}, {-k * f.m, std::sqrt(2.0) * r - f.m}};
