@@ -122,9 +122,10 @@ inline JointFit joint_fit(double R, double r, double s0 = 0.0)
     return {h0 - m * s0 - 0.5 * gap, m};
 }
 // w's line is fitted over s >= 1/4 only: near s = 0 (the curve's ends in view
-// 3, its left extreme in view 6) the error runs along the curve and counts
-// little; so fitted, every catalogue pair stays within the drawings'
-// tolerance of the curve.
+// 3, its left extreme in view 6) the error runs mostly along the curve. So
+// fitted, view 3's arc stays within the drawings' tolerance of the curve for
+// every catalogue pair, and view 6's arcs do but next to the left extreme,
+// where they part from it by up to two and a half times that.
 constexpr double kJointFrom = 0.25;
 // That half ellipse for views 3, its ends at (-r, c) and (r, c).
 inline tagRELL joint3(double R, double r)
