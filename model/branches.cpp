@@ -98,16 +98,22 @@ TopoDS_Shape branch45_plain(Cols d)
 }
 
 // 45-degree branch with a collar at the run's end 2: the run pipe d2 up to
-// d4 - d3, the collar d1 from there to its end face at d4 + d3, both ends bored
-// to the pipe's wall d7. Branches above 125 are plain pipes to d8, of the large
-// branch's socket diameter (the joint block's a5, which is the record's d11);
-// smaller ones carry their socket.
+// d4 - d3, the collar d1 from there to d4 and the flange d1 on it up to its end
+// face at d4 + d3 (two rings, so that they keep the seam at d4 the drawings
+// draw across them), both ends bored to the pipe's wall d7. Branches above 125
+// are plain pipes to d8, of the large branch's socket diameter (the joint
+// block's a5, which is the record's d11), bored to that block's wall a9 (3.7
+// for 150, 4.5 for 200); smaller ones carry their socket.
 TopoDS_Shape branch45_collar(Cols d)
 {
     const double r2 = d(2) / 2, c0 = d(4) - d(3), c1 = d(4) + d(3);
-    TopoDS_Shape run = revolve({{-d(10), r2}, {c0, r2}, {c0, d(1) / 2}, {c1, d(1) / 2}}, kO, kUp);
+    TopoDS_Shape run = revolve({{-d(10), r2}, {c0, r2}, {c0, d(1) / 2}, {d(4), d(1) / 2}}, kO, kUp);
+    run = fuse(run, revolve({{d(4), d(1) / 2}, {c1, d(1) / 2}}, kO, kUp));
     run = bore(run, {0, c1, 0}, kDown, r2 - d(7), r2);
-    if (branch_size(d) > 125) return joined(d, run, pipe(kO, kDiag, d(11), 0, d(8)), d(8), d(11), d(11) / 2 - d(18));
+    if (branch_size(d) > 125) {
+        const double wall = branch_size(d) == 150 ? 3.7 : 4.5;
+        return joined(d, run, pipe(kO, kDiag, d(11), 0, d(8)), d(8), d(11), d(11) / 2 - wall);
+    }
     return joined(d, run, socket_branch(d), d(15), d(11), d(11) / 2 - d(18));
 }
 

@@ -229,6 +229,22 @@ constexpr const char* kOuterStep =
     "the branch socket's line across its outer step drawn from each side to the far crossing with the run "
     "socket's mouth, the two pieces overlapping where the run's socket hides the line";
 
+// The plain-run and flanged 45-degree branches.
+bool equal_keys(const ArfRecordView& r) { return r.keys[0] == r.keys[1]; }
+bool unequal_keys(const ArfRecordView& r) { return r.keys[0] != r.keys[1]; }
+// The flanged branch's socket (d11) wider than the run pipe (d2): seen from
+// behind, its taper shows beside the run.
+bool socket_beside(const ArfRecordView& r) { return r.keys[1] <= 125 && r.d[10] > r.d[1]; }
+bool socket_beside_reducing(const ArfRecordView& r) { return socket_beside(r) && unequal_keys(r); }
+bool socket_beside_equal(const ArfRecordView& r) { return socket_beside(r) && equal_keys(r); }
+constexpr const char* kRimQuarter =
+    "the spigot's first face rim right of the run drawn whole; the projection marks its lower quarter there "
+    "hidden though nothing stands in front of it (the mirror quarter left of the run shows), a fault of the "
+    "hidden-line pass";
+constexpr const char* kEqualAway =
+    "branch as wide as the run going away: the run's right side line drawn whole; where the branch leaves it "
+    "the outline is the curve where the two meet, which the drawing leaves out";
+
 constexpr Exception kExceptions[] = {
     {"jarft01sa0", 1, 0, kAll, nullptr, {6, 7, 8, 9}, true, "bolt-hole marks: two crosses on the stub"},
     {"jarft41l00", 2, 0, 125, nullptr, {3, 5, 9, 11}, false, kTaper},
@@ -344,8 +360,14 @@ constexpr Exception kExceptions[] = {
     {"jarft42s00", 13, 0, 125, among<100, 50, 125, 40>, {14, 16}, false, kStepRims},
 
     // The plain-run branch jarft42sl0.
+    {"jarft42sl0", 4, 0, kAll, unequal_keys, {18}, false, kRimQuarter},
+    {"jarft42sl0", 7, 80, 80, equal_keys, {13}, false, kEqualAway},
 
     // The flanged branch jarft42sco.
+    {"jarft42sco", 2, 0, kAll, socketed_branch, {2, 4}, false, kTaper},
+    {"jarft42sco", 4, 0, kAll, socket_beside_reducing, {14}, false, kTaper},
+    {"jarft42sco", 4, 0, kAll, socket_beside_equal, {16, 18}, false, kTaper},
+    {"jarft42sco", 7, 125, kAll, equal_keys, {7}, false, kEqualAway},
 
 };
 

@@ -374,11 +374,11 @@ int small45::toward_lines(Out& o, const View34& v)
     return links(o, v, kBranch);
 }
 
-int small45::toward_rims(Out& o, const View34& v, const char* pipe_end)
+int small45::toward_rims(Out& o, const View34& v, const char* pipe_end, const tagRELL* joint)
 {
     const tagRPT* P = data;
     const double pipe = 0.5 * v.b->d12;
-    return o.code(kBody).earc(ell({0, P[11].y}, pipe, k * pipe, 0), P[11], P[24]) ||
+    return o.code(kBody).earc(joint ? *joint : ell({0, P[11].y}, pipe, k * pipe, 0), P[11], P[24]) ||
            o.intended(Intended::free_ends, pipe_end).earc(flat_rim(k * (v.b->d15 - v.b->d13), pipe), P[12], P[23]) ||
            o.earc(v.ea, P[14], P[21]) ||
            o.earc(v.ec, P[29], P[30]) ||
@@ -481,7 +481,13 @@ void small45::turned_cover(Cover& c, const Turned& v)
     c.add_short_arc(v.e.m0, P[53]);
     if (!v.pipe_whole) c.add(Z[80]);
     c.add(v.low);
-    c.add_arc(v.root, v.up, v.low);
+    if (v.split) {
+        c.add_arc(v.root2, v.mid, v.low);
+        c.add(v.mid);
+        c.add_arc(v.root, v.up, v.mid);
+    } else {
+        c.add_arc(v.root, v.up, v.low);
+    }
 }
 
 int small45::turned_elements(Out& o, const Cover& c, Turned v, const B* b, bool front, const char* rims)
@@ -500,7 +506,8 @@ int small45::turned_elements(Out& o, const Cover& c, Turned v, const B* b, bool 
                o.code(kEnd3).ellipse(v.e.e) ||
                o.code(kBody).earc(v.e.o, Z[74], Z[77]) ||
                o.earc(v.e.m0, Z[72], Z[79]) ||
-               o.earc(v.root, v.up, v.low) ||
+               o.earc(v.root, v.up, v.split ? v.mid : v.low) ||
+               (v.split && o.earc(v.root2, v.mid, v.low)) ||
                o.style(2).intended(Intended::free_ends, rims).earc(v.e.m1, Z[73], Z[78]) ||
                o.intended(Intended::free_ends, rims).earc(v.e.p1, Z[71], Z[80]) ||
                o.intended(Intended::free_ends, rims).earc(v.e.p0, Z[70], Z[81]) ||

@@ -322,10 +322,9 @@ int v2_large(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
 // the larger rims where the lines pass under them, over the upper half of
 // the end face and back; the lower half of the root rim closes it. Its
 // curves are the ones the branch draws, so a run line cut there ends on them.
-void toward_cover(Cover& c, const View34& v)
+void toward_cover(Cover& c, const View34& v, const tagRELL& joint)
 {
     const tagRPT* P = data;
-    const double pipe = 0.5 * v.b->d12;
     c.add(P[11]);
     c.add(P[25]);
     c.add_short_arc(v.ea, P[14]);
@@ -339,7 +338,7 @@ void toward_cover(Cover& c, const View34& v)
     c.add(P[21]);
     c.add_short_arc(v.ea, P[26]);
     c.add(P[24]);
-    c.add_arc(ell(pt(0, P[11].y), pipe, k * pipe, 0), P[11], P[24]);
+    c.add_arc(joint, P[11], P[24]);
 }
 
 // Small branch (zahyoar1 mode 32, P11..P24 := data[71..84]). View 3: the
@@ -358,14 +357,18 @@ int v3_small(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
     Cover c;
     Out o(w);
     if (view_no(w) == 3) {
+        // The pipe meets the run along the curve joint3 draws; its side lines
+        // start at the curve's ends.
+        const tagRELL joint = joint3(0.5 * b->d2, 0.5 * b->d12);
+        P[11].y = P[24].y = joint.y;
         // The branch's outline is built only where a run line can pass under it.
         Box f;
-        for (const tagRELL& e : {v.ee, v.eb, v.ea, ell(pt(0, P[11].y), 0.5 * b->d12, k * 0.5 * b->d12, 0)}) f.add(e);
+        for (const tagRELL& e : {v.ee, v.eb, v.ea, joint}) f.add(e);
         const bool cut = run_meets(b, f);
-        if (cut) toward_cover(c, v);
+        if (cut) toward_cover(c, v, joint);
         if (side_run(o, b, cut ? &c : nullptr)) return 1;
         o.style(0);
-        return toward_lines(o, v) || toward_rims(o, v, kPipeEnd) || toward_face(o, v);
+        return toward_lines(o, v) || toward_rims(o, v, kPipeEnd, &joint) || toward_face(o, v);
     }
     Box f;
     for (const tagRELL& e : {v.ee, v.eb, v.ea}) f.add(e);
@@ -383,19 +386,22 @@ int v3_small(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
 }
 
 // Large branch: the run; in view 3 the branch pipe coming towards the viewer
-// as the large 45-degree branch's view 3 draws it (its side lines only where
-// it is narrower than the run, which it then never overlaps; a thin half rim
-// at its foot; its end face with the bore). Going away behind the run in view
-// 4 it is hidden: the run alone.
+// as the large 45-degree branch's view 3 draws it (its side lines, which
+// never overlap the run; a thin half rim at its foot, here the curve where it
+// meets the run as joint3 draws it, the side lines starting at its ends; its
+// end face with the bore). Going away behind the run in view 4 it is hidden:
+// the run alone.
 int v3_large(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
 {
     Out o(w);
     if (side_run(o, b, nullptr)) return 1;
     if (view_no(w) == 4) return 0;
-    const double r = 0.5 * a->d5, foot = 0.5 * b->d2, top = b->d8 / kRoot2;
+    const double r = 0.5 * a->d5, top = b->d8 / kRoot2;
+    const tagRELL joint = joint3(0.5 * b->d2, r);
+    const double foot = joint.y;
     o.style(0).code(kBody);
     if (a->d5 != b->d2 && (o.seg(-r, foot, -r, top) || o.seg(r, foot, r, top))) return 1;
-    return o.style(2).earc(ell(pt(0, foot), r, r / kRoot2, 0), pt(-r, foot), pt(r, foot)) ||
+    return o.style(2).earc(joint, pt(-r, foot), pt(r, foot)) ||
            o.style(0).code(kEnd3).ellipse(ell(pt(0, top), r, r / kRoot2, 0)) ||
            o.ellipse(ell(pt(0, top), r - a->d9, (r - a->d9) / kRoot2, 0));
 }
@@ -449,12 +455,18 @@ int v6_small(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
 {
     tagRPT* P = data;
     if (zahyoar1(33, 0, b)) return 1;
-    const Turned v = turned_branch(P, b);
+    Turned v = turned_branch(P, b);
     const bool front = view_no(w) == 6;
+    // In front, the pipe meets the run along the curve joint6 draws, its
+    // side lines starting at the curve's ends.
+    if (front) {
+        const Joint6 j = joint6(0.5 * b->d2, 0.5 * b->d12);
+        v.split = true, v.root = j.e[0], v.root2 = j.e[1], v.up = j.up, v.mid = j.mid, v.low = j.low;
+    }
     Box f;
-    for (const tagRELL& e : {v.e.p0, v.e.p1, v.e.m0, v.e.m1, v.e.o, v.e.e, v.root}) f.add(e);
+    for (const tagRELL& e : {v.e.p0, v.e.p1, v.e.m0, v.e.m1, v.e.o, v.e.e, v.root, v.root2}) f.add(e);
     Gap g{};
-    const bool gap = front && !run_meets(b, f, true) && gap_under(v, 0.5 * b->d2, g);
+    const bool gap = front && !v.split && !run_meets(b, f, true) && gap_under(v, 0.5 * b->d2, g);
     const bool cut = front && !gap && run_meets(b, f);
     Cover c;
     if (cut) turned_cover(c, v);
@@ -464,20 +476,21 @@ int v6_small(BZI_WRT_PRM* w, const ALF_SIZE*, const B* b)
 }
 
 // Large branch: a plain pipe a5 wide placed as zahyoar1 places the turned
-// socket, (X, Y) of its own frame at (r X u - Y v, r X v + Y u); its root rim
-// where its axis pierces the run's surface (sqrt 2 times the run radius from
-// the origin) stands for the seam, as for the small branch; its end face at
-// d8 with the bore (wall a9).
+// socket, (X, Y) of its own frame at (r X u - Y v, r X v + Y u); in front, the
+// curve where it meets the run as joint6 draws it, its side lines starting at
+// the curve's ends; its end face at d8 with the bore (wall a9).
 int v6_large(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
 {
     const double r = std::sqrt(0.75), u = 0.5 / r, v = 1.0 / std::sqrt(2.0) / r;
     auto place = [&](double x, double y) { return pt(r * x * u - y * v, r * x * v + y * u); };
-    const double half = 0.5 * a->d5, root = std::sqrt(2.0) * 0.5 * b->d2;
-    const tagRELL foot = axis_rim(place(root, 0), half, kRot6), face = axis_rim(place(b->d8, 0), half, kRot6);
-    const tagRPT up = place(root, half), low = place(root, -half), eu = place(b->d8, half), el = place(b->d8, -half);
+    const double half = 0.5 * a->d5;
+    const Joint6 j = joint6(0.5 * b->d2, half);
+    const tagRELL face = axis_rim(place(b->d8, 0), half, kRot6);
+    const tagRPT up = j.up, low = j.low, eu = place(b->d8, half), el = place(b->d8, -half);
     const bool front = view_no(w) == 6;
     Box f;
-    f.add(foot);
+    f.add(j.e[0]);
+    f.add(j.e[1]);
     f.add(face);
     const bool cut = front && run_meets(b, f);
     Cover c;
@@ -487,7 +500,9 @@ int v6_large(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
         c.add_arc(face, el, eu);
         c.add(el);
         c.add(low);
-        c.add_arc(foot, up, low);
+        c.add_arc(j.e[1], j.mid, low);
+        c.add(j.mid);
+        c.add_arc(j.e[0], up, j.mid);
     } else if (!front) {
         run_cover(c, b, f);
     }
@@ -495,7 +510,8 @@ int v6_large(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
     if (side_run(o, b, cut ? &c : nullptr)) return 1;
     o.style(0).code(kBody);
     if (front)
-        return o.seg(up, eu) || o.seg(low, el) || o.code(kEnd3).ellipse(face) || o.code(kBody).earc(foot, up, low) ||
+        return o.seg(up, eu) || o.seg(low, el) || o.code(kEnd3).ellipse(face) ||
+               o.code(kBody).earc(j.e[0], up, j.mid) || o.earc(j.e[1], j.mid, low) ||
                o.style(2).code(kEnd3).ellipse(axis_rim(place(b->d8, 0), half - a->d9, kRot6));
     // Going away its lines run from the run's axis and show from where they
     // pass the run's outline; the end face shows its outer half from behind.

@@ -9,6 +9,7 @@
 #include "hidden.h"
 #include "lenrule.h"
 #include "outline.h"
+#include "small45.h"
 
 namespace {
 
@@ -174,6 +175,12 @@ struct Branch {
     tagRPT ax, ac;
     double along, squash, rot;
     double a12, a11, root, near, hub, face;  // half widths; drawn axis distances
+    // Where the pipe meets the run: one arc from 'from' to 'to', or two
+    // meeting at 'mid', counter-clockwise, from the left side line's start
+    // round to the right one's.
+    tagRELL joint[2];
+    tagRPT from, mid, to;
+    bool split;
     tagRPT at(double h) const { return h * ax; }
     tagRPT at(double h, double w) const { return h * ax + w * ac; }
     tagRELL section(double h, double r) const
@@ -187,11 +194,21 @@ struct Branch {
 
 Branch branch(const B* b, tagRPT ax, tagRPT ac, double along, double squash, double rot)
 {
-    // The axis leaves the run pipe where it is d2/2 from the run's axis in
-    // the fitting's plane, at distance d2/2 / k along it.
-    const double root = rot == 0 ? 0.5 * b->d2 : along * (0.5 * b->d2 / k);
-    return {ax, ac, along, squash, rot, 0.5 * b->d12, 0.5 * b->d11, root,
-            along * spigot_start(b), along * (b->d15 - b->d14), along * b->d15};
+    // The pipe meets the run along the curve small45::joint3 (upright, views
+    // 3 and 4) or joint6 (turned, views 6 and 7) draws, its side lines
+    // starting at the curve's ends. 'root' is where the pipe's axis pierces
+    // the run's surface, d2/2 / k along it, upright where the ends lie.
+    Branch u = {ax, ac, along, squash, rot, 0.5 * b->d12, 0.5 * b->d11, along * (0.5 * b->d2 / k),
+                along * spigot_start(b), along * (b->d15 - b->d14), along * b->d15, {}, {}, {}, {}, rot != 0};
+    if (u.split) {
+        const small45::Joint6 j = small45::joint6(0.5 * b->d2, u.a12);
+        u.joint[0] = j.e[0], u.joint[1] = j.e[1], u.from = j.up, u.mid = j.mid, u.to = j.low;
+    } else {
+        u.joint[0] = small45::joint3(0.5 * b->d2, u.a12);
+        u.root = u.joint[0].y;
+        u.from = u.at(u.root, -u.a12), u.to = u.at(u.root, u.a12);
+    }
+    return u;
 }
 
 // The directions the outlines use: across the axis either way, and where the
@@ -216,7 +233,15 @@ void branch_cover(Cover& c, const Branch& u)
         c.add_arc(u.section(h, r), u.on(h, r, from), u.on(h, r, to));
         c.add(u.on(h, r, to));
     };
-    curve(u.root, u.a12, q.left, q.right);
+    c.add(u.from);
+    if (u.split) {
+        c.add_arc(u.joint[0], u.from, u.mid);
+        c.add(u.mid);
+        c.add_arc(u.joint[1], u.mid, u.to);
+    } else {
+        c.add_arc(u.joint[0], u.from, u.to);
+    }
+    c.add(u.to);
     curve(u.near, u.a11, q.pipe_right, q.right);
     curve(u.face, u.a11, q.right, q.left);
     curve(u.near, u.a11, q.left, q.pipe_left);
@@ -270,9 +295,10 @@ int run_and_branch(BZI_WRT_PRM* w, const B* b, const Branch& u, bool front)
         auto upto = [&](double wdt) {  // where the pipe line at wdt meets the first rim's near half
             return smaller_y(cross(line(u.at(u.root, wdt), u.at(u.near, wdt)), near));
         };
-        return rim(u.root, u.a12, q.left, q.right) ||
-               bar(u.at(u.root, -u.a12), upto(-u.a12)) ||
-               bar(u.at(u.root, u.a12), upto(u.a12)) ||
+        return o.earc(u.joint[0], u.from, u.split ? u.mid : u.to) ||
+               (u.split && o.earc(u.joint[1], u.mid, u.to)) ||
+               bar(u.from, upto(-u.a12)) ||
+               bar(u.to, upto(u.a12)) ||
                bar(u.at(u.near, -u.a11), u.at(u.face, -u.a11)) ||
                bar(u.at(u.near, u.a11), u.at(u.face, u.a11)) ||
                rim(u.near, u.a11, q.left, q.right) ||

@@ -11,6 +11,7 @@
 #include "elemout.h"
 #include "hidden.h"
 #include "outline.h"
+#include "tee.h"
 
 namespace small45 {
 
@@ -98,6 +99,63 @@ inline StepCuts step_cuts(tagRPT* P, const ARF_SIZE2* b, const BranchRims& e)
     return s;
 }
 
+// Seen along x with the branch coming towards the viewer (views 3), the
+// curve where a branch pipe of radius r meets a run pipe of radius R >= r,
+// both axes through the origin, is x = -r cos t, y = w + sqrt 2 r sin t, with
+// w = sqrt(R^2 - r^2 cos^2 t) how far the run's surface stands out there. w is
+// h(s) = sqrt(R^2 - r^2 + r^2 s^2) of s = |sin t|, convex in s; its best
+// straight line c + m s (the chord's slope m, the chord lowered by half its
+// largest gap) turns the curve's near half (sin t < 0) into the lower half of
+// the ellipse about (0, c), r wide and sqrt 2 r - m deep: exact for equal
+// pipes.
+struct JointFit {
+    double c, m;
+};
+// Fitted over s0 <= s <= 1 (s0 > 0 where the curve's ends matter less).
+inline JointFit joint_fit(double R, double r, double s0 = 0.0)
+{
+    const double A = R * R - r * r;
+    if (A <= 1e-6 * R * R) return {0.0, r};  // equal pipes, to the tables' rounding
+    const double h0 = std::sqrt(A + r * r * s0 * s0), m = (R - h0) / (1.0 - s0);
+    const double s = m * std::sqrt(A) / (r * std::sqrt(r * r - m * m));  // where h's slope is the chord's
+    const double gap = h0 + m * (s - s0) - std::sqrt(A + r * r * s * s);
+    return {h0 - m * s0 - 0.5 * gap, m};
+}
+// w's line is fitted over s >= 1/4 only: near s = 0 (the curve's ends in view
+// 3, its left extreme in view 6) the error runs mostly along the curve. So
+// fitted, view 3's arc stays within the drawings' tolerance of the curve for
+// every catalogue pair, and view 6's arcs do but next to the left extreme,
+// where they part from it by up to two and a half times that.
+constexpr double kJointFrom = 0.25;
+// That half ellipse for views 3, its ends at (-r, c) and (r, c).
+inline tagRELL joint3(double R, double r)
+{
+    const JointFit f = joint_fit(R, r, kJointFrom);
+    return {0.0, f.c, r, std::sqrt(2.0) * r - f.m, 0.0};
+}
+
+// Turned as views 6 and 7 turn the branch (x leaning 45 degrees about y),
+// the same curve is (k (w - r cos t), w + sqrt 2 r sin t). With w = c + m |sin t|
+// as above, its near half, from where the upper side line touches it (tan t =
+// sqrt 2) round to the lower one, is two elliptic arcs, e[0] for sin t >= 0
+// from 'up' to 'mid' (t = 0) and e[1] for sin t <= 0 from 'mid' to 'low', both
+// counter-clockwise: exact for equal pipes.
+struct Joint6 {
+    tagRELL e[2];
+    tagRPT up, mid, low;
+};
+inline Joint6 joint6(double R, double r)
+{
+    const JointFit f = joint_fit(R, r, kJointFrom);
+    const double t = std::atan(std::sqrt(2.0)), ct = std::cos(t), st = std::sin(t);
+    const tagRPT c = {k * f.c, f.c}, u = {-k * r, 0.0};
+    const tagRPT v[2] = {{k * f.m, std::sqrt(2.0) * r + f.m}, {-k * f.m, std::sqrt(2.0) * r - f.m}};
+    return {{tee::conjugate_ellipse(c, u, v[0]), tee::conjugate_ellipse(c, u, v[1])},
+            c + ct * u + st * v[0],
+            c + u,
+            c - ct * u - st * v[1]};
+}
+
 // Views 3 and 4 of the small outlines: the branch socket standing along +y
 // foreshortened by k (zahyoar1 mode 32, copied to P11..P24), its rims flat
 // ellipses about the y axis.
@@ -113,8 +171,9 @@ View34 view34(const ARF_SIZE2* b);
 // the bore.
 void toward_cuts(tagRPT* P, const View34& v);
 int toward_lines(Out& o, const View34& v);
-// A reason (nullptr for none) declares the pipe-end rim's free ends.
-int toward_rims(Out& o, const View34& v, const char* pipe_end = nullptr);
+// A reason (nullptr for none) declares the pipe-end rim's free ends; a joint
+// (from P11 to P24) replaces the pipe's rim drawn at the root.
+int toward_rims(Out& o, const View34& v, const char* pipe_end = nullptr, const tagRELL* joint = nullptr);
 int toward_face(Out& o, const View34& v);
 
 // The box of what a cover can hide: its corners and the whole ellipses of its
@@ -190,6 +249,11 @@ struct Turned {
     tagRELL root;
     tagRPT up, low;
     bool pipe_whole, mid_whole;
+    // Set where the joint is drawn as joint6's two arcs: root from 'up' to
+    // 'mid', root2 from 'mid' to 'low'.
+    bool split = false;
+    tagRELL root2 = {};
+    tagRPT mid = {};
 };
 Turned turned_branch(tagRPT* P, const ARF_SIZE2* b);
 // The turned branch's outline, as the cover of what lies behind it (view 6).
