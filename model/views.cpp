@@ -286,6 +286,26 @@ constexpr const char* kLarge1011 =
     "as the small tee's view: the leg and its turn drawn from their view-1 lines over the run shortened by "
     "k; the turn's outline and its seam's ellipse lie off them";
 
+// The hubbed tee: its branch socketed up to 125, bent and plain above; its
+// branch's end rim (d11) wider than the run pipe (d2) cuts the run's sides in
+// view 3, which moves the numbers of the elements after them.
+bool lco_socketed(const ArfRecordView& r) { return r.keys[1] <= 125; }
+bool lco_bent(const ArfRecordView& r) { return r.keys[1] > 125; }
+bool lco_wide_hub_branch(const ArfRecordView& r) { return r.d[10] > r.d[1]; }
+bool lco_narrow_hub_branch(const ArfRecordView& r) { return !lco_wide_hub_branch(r); }
+bool lco_wide_socketed(const ArfRecordView& r) { return lco_socketed(r) && lco_wide_hub_branch(r); }
+bool lco_narrow_socketed(const ArfRecordView& r) { return lco_socketed(r) && !lco_wide_hub_branch(r); }
+constexpr const char* kHubLine = "the hub's line round its middle; the hub is one cylinder there, no edge";
+constexpr const char* kLco67 =
+    "as the plain tee's view: the leg drawn by its side lines in the tee's plane turned about the run, the "
+    "crotch or bend by its view-1 arcs turned, the socket's step rims as lines; the leg's outline lies outside them";
+constexpr const char* kLco1011 =
+    "as the plain tee's view: the crotch or bend drawn in its view-1 construction with a straight seam over the "
+    "run shortened by k; the turn's outline and its seam's ellipse lie off them";
+
+constexpr const char* kLostOutline =
+    "the leg's side drawn where its outline lies; the projection leaves that outline out (the kernel loses it)";
+
 constexpr Exception kTeeExceptions[] = {
     {"jarft92l00", 1, 0, kAll, small_tee, {31}, true, kSeat},
     {"jarft92l00", 1, 0, kAll, small_tee, {38}, false, kOpening},
@@ -314,8 +334,28 @@ constexpr Exception kTeeExceptions[] = {
     {"jarft92l00", 7, 0, kAll, large_tee, {}, false, kLarge67},
     {"jarft92l00", 10, 0, kAll, large_tee, {}, false, kLarge1011},
     {"jarft92l00", 11, 0, kAll, large_tee, {}, false, kLarge1011},
+    // Not the drawing's doing: the leg as wide as the run shows its outline
+    // along the band's side from the run's rim to the bend, but the kernel's
+    // projection of this solid drops it on the side away from the leg's seam.
+    {"jarft92l00", 2, 150, 150, large_branch, {3}, false, kLostOutline},
+    {"jarft92l00", 5, 150, 150, large_branch, {1}, false, kLostOutline},
 
     // The hubbed tee jarft92lco.
+    {"jarft92lco", 1, 0, kAll, lco_socketed, {28}, true, kHubLine},
+    {"jarft92lco", 1, 0, kAll, lco_socketed, {31}, false, kOpening},
+    {"jarft92lco", 1, 0, kAll, lco_bent, {10}, true, kHubLine},
+    {"jarft92lco", 3, 0, kAll, lco_narrow_hub_branch, {10}, true, kHubLine},
+    {"jarft92lco", 3, 0, kAll, lco_wide_hub_branch, {12}, true, kHubLine},
+    {"jarft92lco", 3, 0, kAll, lco_narrow_socketed, {13}, false, kOpening3},
+    {"jarft92lco", 3, 0, kAll, lco_wide_socketed, {15}, false, kOpening3},
+    {"jarft92lco", 3, 0, kAll, lco_bent, {15}, false, kOpening3},
+    {"jarft92lco", 4, 0, kAll, nullptr, {10}, true, kHubLine},
+    // Designed in the manner of the plain tee's specified inclined views, so
+    // parting from the solid the same way.
+    {"jarft92lco", 6, 0, kAll, nullptr, {}, false, kLco67},
+    {"jarft92lco", 7, 0, kAll, nullptr, {}, false, kLco67},
+    {"jarft92lco", 10, 0, kAll, nullptr, {}, false, kLco1011},
+    {"jarft92lco", 11, 0, kAll, nullptr, {}, false, kLco1011},
 
     // The swept tee jarft92ll0.
 
