@@ -12,8 +12,10 @@
 #include <BRepBuilderAPI_MakeEdge.hxx>
 #include <BRepBuilderAPI_MakeWire.hxx>
 #include <BRepOffsetAPI_ThruSections.hxx>
+#include <BRepPrimAPI_MakeCylinder.hxx>
 #include <TopoDS_Wire.hxx>
 #include <gp_Circ.hxx>
+#include <gp_Ax2.hxx>
 #include <gp_Elips.hxx>
 
 #include <algorithm>
@@ -73,6 +75,35 @@ TopoDS_Wire section(P2 p, P2 n, double dia, double wide = 0)
 
 // A plain pipe of radius r from p along a for length l.
 TopoDS_Shape pipe(V3 p, V3 a, double l, double r) { return revolve({{0, r}, {l, r}}, p, a); }
+
+// The plain leg of a bent branch from 'foot' up to the bend's seam. The
+// kernel's projection often loses the outline of this leg, fused between run
+// and bend, where no edge carries it, so edges are put where its outline lies
+// seen along the run or the branch (views 2 to 5), on the generators square
+// to the tee's plane: in 'halves' it is two half-pipes joined there, whose
+// smooth joins add no line of their own. The halves' end faces do not fuse
+// with every bend: bent() then takes the whole pipe with its seam on the near
+// side (+z), which keeps that side's outline.
+TopoDS_Shape bent_leg(P2 foot, P2 seam, double r, bool halves)
+{
+    const P2 a = seam - foot;
+    const V3 p = v3(foot), u = v3((1 / len(a)) * a);
+    if (!halves) return revolve({{0, r}, {len(a), r}}, p, u, {0, 0, 1});
+    const auto half = [&](double side) {
+        return BRepPrimAPI_MakeCylinder(gp_Ax2(at(p), dir(u), gp_Dir(0, 0, side)), r, len(a), kPi).Shape();
+    };
+    return fuse(half(1), half(-1));
+}
+
+template <class Build>
+TopoDS_Shape bent(Build build)
+{
+    try {
+        return build(true);
+    } catch (const std::runtime_error&) {
+        return build(false);
+    }
+}
 
 // The run with the socket of end 2: from its plain end at -d10 (pipe d2 up to the insertion depth d3, the middle step, the outside d1 up to
 // the end face at d5, steps at the fixed fractions of the socket length d4).
@@ -180,12 +211,12 @@ TopoDS_Shape tee_large_branch(Cols d)
     // the table's bend centre puts the seam off the 45-degree line through
     // there (the largest sizes), the leg leans by that little and meets the
     // bend with a slight kink.
-    const P2 foot = {0, -d(9)}, a = seam - foot;
-    TopoDS_Shape s = pipe({0, -d(10), 0}, kY, d(10) + d(5), d(1) / 2);
-    s = fuse(s, pipe(v3(foot), v3((1 / len(a)) * a), len(a), r));
-    s = fuse(s, torus_segment(v3(seam), kLeg, r, v3(c), {0, 0, -1}, kPi / 4));
-    s = fuse(s, pipe({c.x, 0, 0}, kX, d(8) - c.x, r));
-    return tee_bores(s, -d(10), d(1) / 2 - d(7), d(5), d(1) / 2 - d(7), d(8), r - d(17));
+    return bent([&](bool halves) {
+        TopoDS_Shape s = fuse(pipe({0, -d(10), 0}, kY, d(10) + d(5), d(1) / 2), bent_leg({0, -d(9)}, seam, r, halves));
+        s = fuse(s, torus_segment(v3(seam), kLeg, r, v3(c), {0, 0, -1}, kPi / 4));
+        s = fuse(s, pipe({c.x, 0, 0}, kX, d(8) - c.x, r));
+        return tee_bores(s, -d(10), d(1) / 2 - d(7), d(5), d(1) / 2 - d(7), d(8), r - d(17));
+    });
 }
 
 }  // namespace
@@ -224,12 +255,13 @@ TopoDS_Shape hub_large_branch(Cols d, TopoDS_Shape run)
     const double r = d(22) / 2;
     const P2 c = {d(8) - 90.0, -d(5)};
     const P2 seam = c + P2{-d(5) / kRoot2, d(5) / kRoot2};
-    const P2 foot = {0, -d(9)}, a = seam - foot;
-    TopoDS_Shape s = fuse(run, pipe(v3(foot), v3((1 / len(a)) * a), len(a), r));
-    s = fuse(s, torus_segment(v3(seam), kLeg, r, v3(c), {0, 0, -1}, kPi / 4));
-    s = fuse(s, revolve({{c.x, r}, {d(8) - 0.25 * d(21), r}, {d(8) - 0.25 * d(21), d(11) / 2}, {d(8), d(11) / 2}},
-                        {0, 0, 0}, kX));
-    return s;
+    return bent([&](bool halves) {
+        TopoDS_Shape s = fuse(run, bent_leg({0, -d(9)}, seam, r, halves));
+        s = fuse(s, torus_segment(v3(seam), kLeg, r, v3(c), {0, 0, -1}, kPi / 4));
+        s = fuse(s, revolve({{c.x, r}, {d(8) - 0.25 * d(21), r}, {d(8) - 0.25 * d(21), d(11) / 2}, {d(8), d(11) / 2}},
+                            {0, 0, 0}, kX));
+        return tee_bores(s, -d(10), d(2) / 2 - d(7), d(4) + d(3), d(2) / 2 - d(7), d(8), r - d(23));
+    });
 }
 
 // The tee with a stepped run hub: the run pipe d2 up to the hub of diameter d1
@@ -241,8 +273,7 @@ TopoDS_Shape tee90_hub(Cols d)
     const double lo = d(4) - d(3), hi = d(4) + d(3);
     TopoDS_Shape s = revolve({{-d(10), d(2) / 2}, {lo, d(2) / 2}, {lo, d(1) / 2}, {hi, d(1) / 2}}, {0, 0, 0}, kY);
     if (b > 125)
-        return tee_bores(hub_large_branch(d, s), -d(10), d(2) / 2 - d(7), hi, d(2) / 2 - d(7), d(8),
-                         d(22) / 2 - d(23));
+        return hub_large_branch(d, s);
     const double x0 = d(15) - d(13);
     const P2 fc = {x0, -0.5 * d(5)};
     const double fr = (m == 80 || m == 100) && m != b ? 0.5 * (d(5) - d(12)) : 0.5 * d(5);
