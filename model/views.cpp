@@ -286,6 +286,16 @@ constexpr const char* kLarge1011 =
     "as the small tee's view: the leg and its turn drawn from their view-1 lines over the run shortened by "
     "k; the turn's outline and its seam's ellipse lie off them";
 
+constexpr const char* kHubMiddle =
+    "the plain hub's middle line, where the branch pipe and the inserted pipe meet inside it, drawn across the "
+    "hub; no edge of the outside";
+constexpr const char* kSwept67 =
+    "the leg drawn by its side lines in the tee's plane, its opening and the sweep by their view-1 curves "
+    "shortened by k; the leg's and the sweep's outlines lie outside them";
+constexpr const char* kSwept1011 =
+    "the leg and the sweep drawn by their view-1 lines over the run shortened by k, the sweep's start a "
+    "straight seam, the socket's tapers straight and its step rims left out";
+
 constexpr Exception kTeeExceptions[] = {
     {"jarft92l00", 1, 0, kAll, small_tee, {31}, true, kSeat},
     {"jarft92l00", 1, 0, kAll, small_tee, {38}, false, kOpening},
@@ -318,6 +328,18 @@ constexpr Exception kTeeExceptions[] = {
     // The hubbed tee jarft92lco.
 
     // The swept tee jarft92ll0.
+    {"jarft92ll0", 1, 0, kAll, nullptr, {29}, true, kSeat},
+    {"jarft92ll0", 1, 0, kAll, nullptr, {33}, true, kHubMiddle},
+    {"jarft92ll0", 1, 0, kAll, nullptr, {36}, false, kOpening},
+    {"jarft92ll0", 2, 0, kAll, nullptr, {12}, true, kHubMiddle},
+    {"jarft92ll0", 5, 0, kAll, nullptr, {12}, true, kHubMiddle},
+    // Designed: the leg's opening is written first, so its number holds for every record.
+    {"jarft92ll0", 3, 0, kAll, nullptr, {1}, false, kOpening3},
+    {"jarft92ll0", 4, 0, kAll, nullptr, {15}, true, kSeat},
+    {"jarft92ll0", 6, 0, kAll, nullptr, {}, false, kSwept67},
+    {"jarft92ll0", 7, 0, kAll, nullptr, {}, false, kSwept67},
+    {"jarft92ll0", 10, 0, kAll, nullptr, {}, false, kSwept1011},
+    {"jarft92ll0", 11, 0, kAll, nullptr, {}, false, kSwept1011},
 
     // The short tees jarft92s00 and jarft92s0t.
 

@@ -265,20 +265,20 @@ int v3_front(Out& o, const tagRPT* P, const B* b, const tagRCIR& Bc)
     const bool sides = T.y > X.y;
     const tagRPT o0 = sides ? tagRPT{-h, X.y} : smaller_x(q), o1 = sides ? tagRPT{h, X.y} : other(q, o0);
 
-    o.code(kBody);
+    // The leg first, so that its opening keeps element number 1 however many
+    // pieces the rim cuts the run's lines into.
+    o.code(kBody).style(kSeam);
+    if (o.earc(O, o0, o1) || (sides && (o.seg({-h, T.y}, o0) || o.seg({h, T.y}, o1)))) return 1;
+    o.style(0);
     for (int i = 0; i < 6; ++i)
         if (put(o, side[i], false)) return 1;
     if (o.code(kEnd2).seg(P[7], P[8])) return 1;
     o.code(kBody);
     for (int i = 5; i >= 0; --i)
         if (put(o, side[i], true)) return 1;
-    if (o.code(kEnd1).seg(P[1], prime(P[1])) || put(o.code(kBody).style(kSeam), end_line, false) ||
-        put(o, step, false) || put(o, mark, false, kSocketBottomLine) ||
-        o.code(kEnd3).earc({0, 0}, r, r, 0, {r, 0}, {-r, 0}) || o.earc({0, 0}, r, r, 0, {-r, 0}, {r, 0}))
-        return 1;
-    o.code(kBody);
-    if (sides && (o.seg({-h, T.y}, o0) || o.seg({h, T.y}, o1))) return 1;
-    return o.earc(O, o0, o1);
+    return o.code(kEnd1).seg(P[1], prime(P[1])) || put(o.code(kBody).style(kSeam), end_line, false) ||
+           put(o, step, false) || put(o, mark, false, kSocketBottomLine) ||
+           o.code(kEnd3).earc({0, 0}, r, r, 0, {r, 0}, {-r, 0}) || o.earc({0, 0}, r, r, 0, {-r, 0}, {r, 0});
 }
 
 // View 4: the run from behind, its socket lines as in view 1 seen from the
