@@ -293,8 +293,8 @@ constexpr const char* kSwept67 =
     "the leg drawn by its side lines in the tee's plane, its opening and the sweep by their view-1 curves "
     "shortened by k; the leg's and the sweep's outlines lie outside them";
 constexpr const char* kSwept1011 =
-    "the leg and the sweep drawn by their view-1 lines over the run shortened by k, the sweep's start a "
-    "straight seam, the socket's tapers straight and its step rims left out";
+    "the leg's opening and the sweep drawn by their view-1 curves over the run shortened by k, the sweep's "
+    "start a straight seam; the opening, the sweep's inner side and the seam's ellipse lie off them";
 
 constexpr Exception kTeeExceptions[] = {
     {"jarft92l00", 1, 0, kAll, small_tee, {31}, true, kSeat},
@@ -338,8 +338,15 @@ constexpr Exception kTeeExceptions[] = {
     {"jarft92ll0", 4, 0, kAll, nullptr, {15}, true, kSeat},
     {"jarft92ll0", 6, 0, kAll, nullptr, {}, false, kSwept67},
     {"jarft92ll0", 7, 0, kAll, nullptr, {}, false, kSwept67},
-    {"jarft92ll0", 10, 0, kAll, nullptr, {}, false, kSwept1011},
-    {"jarft92ll0", 11, 0, kAll, nullptr, {}, false, kSwept1011},
+    {"jarft92ll0", 10, 0, kAll, nullptr, {30}, true, kSeat},
+    {"jarft92ll0", 10, 0, kAll, nullptr, {34}, true, kHubMiddle},
+    {"jarft92ll0", 10, 0, kAll, nullptr, {3, 5, 8, 10}, false, kTaper},
+    {"jarft92ll0", 10, 0, kAll, nullptr, {24, 32, 37}, false, kSwept1011},
+    {"jarft92ll0", 11, 0, kAll, nullptr, {30}, true, kSeat},
+    {"jarft92ll0", 11, 0, kAll, nullptr, {34}, true, kHubMiddle},
+    {"jarft92ll0", 11, 0, kAll, nullptr, {3, 5, 8, 10}, false, kTaper},
+    {"jarft92ll0", 11, 0, kAll, nullptr, {2, 4, 9, 11}, false, kTaper},
+    {"jarft92ll0", 11, 0, kAll, nullptr, {24, 32, 37}, false, kSwept1011},
 
     // The short tees jarft92s00 and jarft92s0t.
 

@@ -574,7 +574,10 @@ int jarf92ll_v10(BZI_WRT_PRM* w, const B* b)
                 : o.earc(run_rim(P[2]), P[2], P[13]) || o.earc(run_rim(P[6]), P[6], P[9])) ||
            sweep_seams(o, P) ||
            o.intended(Intended::free_ends, kSocketBottomLine).earc(run_rim(P[4]), v10 ? P[42] : P[41], v10 ? P[41] : P[42]) ||
-           o.earc(P[35], 0.3 * b->d12, 1.224745 * (0.5 * b->d12), 0, P[14], P[27]);
+           o.earc(P[35], 0.3 * b->d12, 1.224745 * (0.5 * b->d12), 0, P[14], P[27]) ||
+           // The rims where the tapers leave the pipe and the middle step, their near halves.
+           (v10 ? o.earc(run_rim(P[3]), P[12], P[3]) || o.earc(run_rim(P[5]), P[10], P[5])
+                : o.earc(run_rim(P[3]), P[3], P[12]) || o.earc(run_rim(P[5]), P[5], P[10]));
 }
 
 
