@@ -278,7 +278,8 @@ int v3_front(Out& o, const tagRPT* P, const B* b, const tagRCIR& Bc)
         if (put(o, side[i], true)) return 1;
     return o.code(kEnd1).seg(P[1], prime(P[1])) || put(o.code(kBody).style(kSeam), end_line, false) ||
            put(o, step, false) || put(o, mark, false, kSocketBottomLine) ||
-           o.code(kEnd3).earc({0, 0}, r, r, 0, {r, 0}, {-r, 0}) || o.earc({0, 0}, r, r, 0, {-r, 0}, {r, 0});
+           o.code(kEnd3).earc({0, 0}, r, r, 0, {r, 0}, {-r, 0}) || o.earc({0, 0}, r, r, 0, {-r, 0}, {r, 0}) ||
+           o.circle({0, 0}, h);  // the hub's bore, which takes the pipe
 }
 
 // View 4: the run from behind, its socket lines as in view 1 seen from the
@@ -506,7 +507,8 @@ int jarf92ll_v6(BZI_WRT_PRM* w, const B* b)
         // than this view's time allows.
         const double far = dist(wide(P[33]), {C.x, C.y}), reach = h * std::sqrt(1 + k);
         if (far - reach >= R && o.earc(seam, P[15], P[26])) return 1;
-        return o.earc(P[35], r2 * b->d12 * 0.15, r2 * h, 0, P[14], P[27]);
+        return o.earc(P[35], r2 * b->d12 * 0.15, r2 * h, 0, P[14], P[27]) ||
+               o.code(kEnd3).ellipse(slant_rim(P[20].x, h, k));  // the hub's bore, which takes the pipe
     }
     P[43] = narrow(smaller_x(cross(line(wide(P[16]), wide(P[17])), C)));
     P[44] = flip_y(P[43]);
