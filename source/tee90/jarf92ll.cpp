@@ -376,6 +376,7 @@ struct LegOutline {
     bool curved[2];  // false: the sweep's side too short to turn, drawn straight
     tagRELL seam, opening;
     tagRPT seam_near, opening_far;  // a point of each on the half drawn
+    tagRPT seam_u;                  // the seam's half-diameter in the branch's plane
 };
 
 // Whether m lies counter-clockwise of a, seen from c (within half a turn).
@@ -410,7 +411,8 @@ LegOutline leg_outline(const tagRPT* P, const B* b, bool v6)
     // Seen turned, the seam's radius across the branch's plane shows k h wide,
     // to the left in view 6 and to the right in view 7 (its near half).
     const double zx = v6 ? -k * h : k * h;
-    L.seam = conjugate_ellipse(P[33], P[15] - P[33], {zx, 0});
+    L.seam_u = P[15] - P[33];
+    L.seam = conjugate_ellipse(P[33], L.seam_u, {zx, 0});
     L.seam_near = P[33] + tagRPT{zx, 0};
     const tagRPT M = 0.5 * (L.E[0] + L.E[1]), u = L.E[1] - M, v = -1.0 * ad;
     const double c = std::sqrt(R * R - h * h);
@@ -422,25 +424,77 @@ LegOutline leg_outline(const tagRPT* P, const B* b, bool v6)
     return L;
 }
 
-// The sweep's side i, where the cover c leaves it.
-int sweep_side(Out& o, const Cover& c, const LegOutline& L, int i)
+// Whether the convex polygon q[0..n) lies clear of the unrotated ellipse r
+// (in r's unit frame: no edge comes within 1 of the centre, which is not inside).
+bool clear_of(const tagRELL& r, const tagRPT* q, int n)
+{
+    auto unit = [&](tagRPT p) { return tagRPT{(p.x - r.x) / r.a, (p.y - r.y) / r.b}; };
+    int left = 0;
+    for (int i = 0, j = n - 1; i < n; j = i++) {
+        const tagRPT a = unit(q[j]), d = unit(q[i]) - a;
+        const double dd = d.x * d.x + d.y * d.y, t = std::clamp(-(a.x * d.x + a.y * d.y) / dd, 0.0, 1.0);
+        const tagRPT m = a + t * d;
+        if (m.x * m.x + m.y * m.y <= 1) return false;
+        left += a.x * d.y - a.y * d.x > 0;
+    }
+    return left != 0 && left != n;  // the centre is inside when it lies on one side of every edge
+}
+
+// Whether the polygon q[0..n) lies wholly inside the unrotated ellipse r.
+bool within(const tagRELL& r, const tagRPT* q, int n)
+{
+    for (int i = 0; i < n; ++i) {
+        const double u = (q[i].x - r.x) / r.a, v = (q[i].y - r.y) / r.b;
+        if (u * u + v * v >= 1) return false;
+    }
+    return true;
+}
+
+// Elliptic arc of e from s to t (counter-clockwise) within the convex polygon
+// q: written whole when q lies clear of the ring, left out when q lies inside
+// it (both saving the conic crossings), else written where the cover c
+// (which holds the ring) leaves it.
+int earc_clear(Out& o, const Cover& c, const tagRELL* ring, const tagRPT* q, int n, const tagRELL& e, tagRPT s,
+               tagRPT t)
+{
+    if (ring && within(*ring, q, n)) return 0;
+    return ring && clear_of(*ring, q, n) ? o.earc(e, s, t) : earc_outside(o, c, e, s, t);
+}
+
+// The sweep's side i, where the cover c leaves it; the side lies in the
+// triangle of its ends and its tangents' meeting.
+int sweep_side(Out& o, const Cover& c, const LegOutline& L, int i, const tagRELL* ring = nullptr)
 {
     if (!L.curved[i]) return L.meet[i] ? 0 : seg_outside(o, c, L.S[i], L.end[i]);
-    const tagRPT m = {L.side[i].x, L.side[i].y};
-    return ccw(m, L.S[i], L.end[i]) ? earc_outside(o, c, L.side[i], L.S[i], L.end[i])
-                                    : earc_outside(o, c, L.side[i], L.end[i], L.S[i]);
+    const tagRELL& e = L.side[i];
+    const tagRPT m = {e.x, e.y}, I = L.S[i] + L.end[i] - m;
+    const bool up = ccw(m, L.S[i], L.end[i]);
+    const tagRPT q[3] = {L.S[i], I, L.end[i]};
+    return up ? earc_clear(o, c, ring, q, 3, e, L.S[i], L.end[i]) : earc_clear(o, c, ring, q, 3, e, L.end[i], L.S[i]);
 }
+// View 6: the seam's near half (within the parallelogram of its conjugate
+// half-diameters), where the hub leaves it.
+int seam_front(Out& o, const Cover& c, const LegOutline& L, const tagRELL& ring)
+{
+    const tagRPT m = {L.seam.x, L.seam.y}, u = L.seam_u, v = L.seam_near - m;
+    const tagRPT q[4] = {m + u + v, m - u + v, m - u - v, m + u - v};
+    return ccw(m, L.S[0], L.seam_near) ? earc_clear(o, c, &ring, q, 4, L.seam, L.S[0], L.S[1])
+                                       : earc_clear(o, c, &ring, q, 4, L.seam, L.S[1], L.S[0]);
+}
+
 // The half of e between a and b through 'via', where the cover c leaves it.
 int half_via(Out& o, const Cover& c, const tagRELL& e, tagRPT a, tagRPT b, tagRPT via)
 {
     return ccw({e.x, e.y}, a, via) ? earc_outside(o, c, e, a, b) : earc_outside(o, c, e, b, a);
 }
-// Adds the sweep's side i to a cover walk, from 'from' (S or the pipe's end).
-void add_side(Cover& c, const LegOutline& L, int i, bool from_start)
+// Adds the sweep's side i to a cover walk, from S or from the pipe's end;
+// as its chord when only what lies left of x = 'chord_right_of' is trimmed
+// against the cover and the side lies right of it.
+void add_side(Cover& c, const LegOutline& L, int i, bool from_start, double chord_right_of = 1e300)
 {
     const tagRPT a = from_start ? L.top[i] : L.pipe[i], z = from_start ? L.pipe[i] : L.top[i];
     c.add(a);
-    if (L.curved[i]) {
+    if (L.curved[i] && L.S[i].x <= chord_right_of) {
         const tagRPT m = {L.side[i].x, L.side[i].y};
         if (ccw(m, L.S[i], L.end[i])) c.add_arc(L.side[i], L.S[i], L.end[i]);
         else c.add_arc(L.side[i], L.end[i], L.S[i]);
@@ -476,31 +530,32 @@ int jarf92ll_v6(BZI_WRT_PRM* w, const B* b)
     if (v6) {
         // The leg and the sweep pass in front of the run's side; the hub in
         // front of them.
-        Cover leg;
-        add_side(leg, L, 0, false);
+        Cover leg;  // only the run's side x = d2 / 2 is trimmed against it
+        add_side(leg, L, 0, false, b->d2 / 2);
         leg.add(L.E[0]);
         const bool up = ccw({L.opening.x, L.opening.y}, L.E[0], L.opening_far);
         leg.add_arc(L.opening, up ? L.E[0] : L.E[1], up ? L.E[1] : L.E[0]);
         leg.add(L.E[1]);
-        add_side(leg, L, 1, true);
+        add_side(leg, L, 1, true, b->d2 / 2);
+        // The hub as its start ring's left half and a box to the right: what
+        // lies behind it is all left of its end face.
         Cover hub;
         hub.add(top);
-        hub.add({P[20].x, R});
-        hub.add_arc(end, {P[20].x, -R}, {P[20].x, R});
-        hub.add({P[20].x, -R});
-        hub.add(bottom);
         hub.add_arc(start, top, bottom);
+        hub.add(bottom);
+        hub.add({P[20].x, -R});
+        hub.add({P[20].x, R});
         if (seg_outside(o, leg, P[13], P[28]) || o.code(kEnd1).seg(P[28], P[1])) return 1;
         o.code(kBody);
         if (seg_outside(o, hub, L.top[0], L.E[0]) || seg_outside(o, hub, L.top[1], L.E[1]) ||
-            sweep_side(o, hub, L, 0) || sweep_side(o, hub, L, 1) ||
+            sweep_side(o, hub, L, 0, &start) || sweep_side(o, hub, L, 1, &start) ||
             seg_outside(o, hub, L.pipe[0], P[17]) || seg_outside(o, hub, L.pipe[1], P[24]) ||
             o.seg(P[18], P[20]) || o.seg(P[23], P[21]) ||
             o.earc(start, P[18], P[23]) || o.code(kEnd3).ellipse(end))
             return 1;
         o.code(kBody).style(kSeam);
         return pipe_ring_front(o, P[16], P[25], (P[17].x - P[16].x) / k, h, R) ||
-               half_via(o, hub, L.seam, L.S[0], L.S[1], L.seam_near) ||
+               seam_front(o, hub, L, start) ||
                o.code(kEnd3).ellipse(slant_rim(P[20].x, h, k));  // the hub's bore, which takes the pipe
     }
     // View 7: the run in front of the leg; the pipe and the sweep in front of
@@ -523,7 +578,8 @@ int jarf92ll_v6(BZI_WRT_PRM* w, const B* b)
         sweep_side(o, run, L, 0) || sweep_side(o, run, L, 1) ||
         o.seg(L.pipe[0], P[17]) || o.seg(L.pipe[1], P[24]) || o.seg(P[18], P[20]) || o.seg(P[23], P[21]) ||
         o.earc(slant_rim(P[17].x, h, k), P[24], P[17]) ||  // the pipe meets the face: the ring's outer half
-        earc_outside(o, branch, start, top, bottom) || earc_outside(o, branch, start, bottom, top) ||
+        // The branch reaches no further right than the face's centre.
+        earc_outside(o, branch, start, top, bottom) || o.earc(start, bottom, top) ||
         o.code(kEnd3).earc(end, P[21], P[20]))
         return 1;
     o.code(kBody).style(kSeam);
