@@ -438,8 +438,6 @@ bool set_clear(const ArfRecordView& r) { return !set_crossing(r); }
 // Seen along the run, the long-spigot branch's seat line (at d19 - d13) reaches
 // out past the run pipe's circle, so it is drawn.
 bool set_seat_seen(const ArfRecordView& r) { return std::hypot(r.d[18] - r.d[12], 0.5 * r.d[11]) > 0.5 * r.d[1]; }
-constexpr const char* kShortSeat =
-    "the socket's seat, where the inserted pipe stops, drawn across the socket; no edge of the outside";
 constexpr const char* kShortArc =
     "the branch's lower side closed by an arc of the branch pipe's radius from the socket's pipe end to the run; "
     "the branch pipe runs straight into the run";
@@ -475,6 +473,26 @@ constexpr const char* kLco1011 =
 
 constexpr const char* kLostOutline =
     "the leg's side drawn where its outline lies; the projection leaves that outline out (the kernel loses it)";
+
+constexpr const char* kHubMiddle =
+    "the plain hub's middle line, where the branch pipe and the inserted pipe meet inside it, drawn across the "
+    "hub; no edge of the outside";
+bool swept_80_65(const ArfRecordView& r) { return r.keys[0] == 80 && r.keys[1] == 65; }
+bool swept_100_50(const ArfRecordView& r) { return r.keys[0] == 100 && r.keys[1] == 50; }
+bool swept_small_branch(const ArfRecordView& r) { return r.keys[1] <= 50; }
+bool swept_branch_40(const ArfRecordView& r) { return r.keys[1] == 40; }
+constexpr const char* kTightInner =
+    "the sweep's tight inner side drawn as the quarter ellipse tangent to the leg's and the pipe's lines; the "
+    "solid's inner outline runs off it";
+constexpr const char* kSweptSmall =
+    "coverage 0.877 to 0.885, under the inclined gate: on the largest run the small branch's opening "
+    "(an ellipse) and inner turn, which part from the solid's curves, are a larger share of the outline";
+constexpr const char* kSweptOpening =
+    "the leg's opening drawn as the half ellipse through the ends of the leg's outline lines, tangent to "
+    "them; the leg meets the run's cylinder along a curve that is no ellipse";
+constexpr const char* kSwept1011 =
+    "the leg's opening and the sweep drawn by their view-1 curves over the run shortened by k, the sweep's "
+    "start a straight seam; the opening, the sweep's inner side and the seam's ellipse lie off them";
 
 constexpr Exception kTeeExceptions[] = {
     {"jarft92l00", 1, 0, kAll, small_tee, {31}, true, kSeat},
@@ -528,30 +546,59 @@ constexpr Exception kTeeExceptions[] = {
     {"jarft92lco", 11, 0, kAll, nullptr, {}, false, kLco1011},
 
     // The swept tee jarft92ll0.
+    {"jarft92ll0", 1, 0, kAll, nullptr, {29}, true, kSeat},
+    {"jarft92ll0", 1, 0, kAll, nullptr, {33}, true, kHubMiddle},
+    {"jarft92ll0", 1, 0, kAll, nullptr, {36}, false, kOpening},
+    {"jarft92ll0", 2, 0, kAll, nullptr, {12}, true, kHubMiddle},
+    {"jarft92ll0", 5, 0, kAll, nullptr, {12}, true, kHubMiddle},
+    // Designed: the leg's opening is written first, so its number holds for every record.
+    {"jarft92ll0", 3, 0, kAll, nullptr, {1}, false, kOpening3},
+    {"jarft92ll0", 4, 0, kAll, nullptr, {15}, true, kSeat},
+    {"jarft92ll0", 6, 0, kAll, nullptr, {13}, true, kSeat},
+    {"jarft92ll0", 6, 0, kAll, nullptr, {16}, true, kHubMiddle},
+    {"jarft92ll0", 6, 0, kAll, nullptr, {17}, false, kSweptOpening},
+    {"jarft92ll0", 7, 0, kAll, nullptr, {13}, true, kSeat},
+    {"jarft92ll0", 7, 0, kAll, nullptr, {16}, true, kHubMiddle},
+    {"jarft92ll0", 7, 80, 80, small_equal_other, {17}, false,
+     "the run's side drawn straight past the leg; the leg, as wide as the run, takes in the run's outline "
+     "there and the curve where they meet shows in its place"},
+    {"jarft92ll0", 7, 80, 80, swept_80_65, {22}, false, kTightInner},
+    {"jarft92ll0", 7, 100, 100, swept_100_50, {21}, false, kTightInner},
+    {"jarft92ll0", 6, 100, 100, swept_small_branch, {}, false, kSweptSmall},
+    {"jarft92ll0", 7, 100, 100, swept_branch_40, {}, false, kSweptSmall},
+    {"jarft92ll0", 10, 0, kAll, nullptr, {30}, true, kSeat},
+    {"jarft92ll0", 10, 0, kAll, nullptr, {34}, true, kHubMiddle},
+    {"jarft92ll0", 10, 0, kAll, nullptr, {3, 5, 8, 10}, false, kTaper},
+    {"jarft92ll0", 10, 0, kAll, nullptr, {24, 32, 37}, false, kSwept1011},
+    {"jarft92ll0", 11, 0, kAll, nullptr, {30}, true, kSeat},
+    {"jarft92ll0", 11, 0, kAll, nullptr, {34}, true, kHubMiddle},
+    {"jarft92ll0", 11, 0, kAll, nullptr, {3, 5, 8, 10}, false, kTaper},
+    {"jarft92ll0", 11, 0, kAll, nullptr, {2, 4, 9, 11}, false, kTaper},
+    {"jarft92ll0", 11, 0, kAll, nullptr, {24, 32, 37}, false, kSwept1011},
 
     // The short tees jarft92s00 and jarft92s0t.
-    {"jarft92s00", 1, 0, kAll, nullptr, {31, 33}, true, kShortSeat},
+    {"jarft92s00", 1, 0, kAll, nullptr, {31, 33}, true, kSeat},
     {"jarft92s00", 1, 0, kAll, nullptr, {26}, false, kShortArc},
     {"jarft92s00", 1, 0, kAll, nullptr, {35}, false, kShortOpening},
-    {"jarft92s00", 2, 0, kAll, nullptr, {15}, true, kShortSeat},
-    {"jarft92s00", 5, 0, kAll, nullptr, {15}, true, kShortSeat},
-    {"jarft92s00", 3, 0, kAll, short_socket_wider, {18}, true, kShortSeat},
-    {"jarft92s00", 3, 0, kAll, short_socket_narrower, {16}, true, kShortSeat},
-    {"jarft92s00", 4, 0, kAll, nullptr, {16}, true, kShortSeat},
+    {"jarft92s00", 2, 0, kAll, nullptr, {15}, true, kSeat},
+    {"jarft92s00", 5, 0, kAll, nullptr, {15}, true, kSeat},
+    {"jarft92s00", 3, 0, kAll, short_socket_wider, {18}, true, kSeat},
+    {"jarft92s00", 3, 0, kAll, short_socket_narrower, {16}, true, kSeat},
+    {"jarft92s00", 4, 0, kAll, nullptr, {16}, true, kSeat},
     {"jarft92s00", 4, 0, kAll, short_socket_flush, {}, false, kShortFlush},
     {"jarft92s00", 6, 0, kAll, nullptr, {}, false, kShort67},
     {"jarft92s00", 7, 0, kAll, nullptr, {}, false, kShort67},
     {"jarft92s00", 10, 0, kAll, nullptr, {}, false, kShort1011},
     {"jarft92s00", 11, 0, kAll, nullptr, {}, false, kShort1011},
-    {"jarft92s0t", 1, 0, kAll, set_clear, {29}, true, kShortSeat},
+    {"jarft92s0t", 1, 0, kAll, set_clear, {29}, true, kSeat},
     {"jarft92s0t", 1, 0, kAll, set_clear, {32}, false, kShortOpening},
-    {"jarft92s0t", 1, 0, kAll, set_crossing, {27}, true, kShortSeat},
+    {"jarft92s0t", 1, 0, kAll, set_crossing, {27}, true, kSeat},
     {"jarft92s0t", 1, 0, kAll, set_crossing, {30}, false, kShortOpening},
-    {"jarft92s0t", 2, 0, kAll, set_seat_seen, {14, 15}, true, kShortSeat},
-    {"jarft92s0t", 3, 0, kAll, short_socket_wider, {17}, true, kShortSeat},
-    {"jarft92s0t", 3, 0, kAll, short_socket_narrower, {15}, true, kShortSeat},
-    {"jarft92s0t", 4, 0, kAll, short_socket_wider, {17}, true, kShortSeat},
-    {"jarft92s0t", 4, 0, kAll, short_socket_narrower, {15}, true, kShortSeat},
+    {"jarft92s0t", 2, 0, kAll, set_seat_seen, {14, 15}, true, kSeat},
+    {"jarft92s0t", 3, 0, kAll, short_socket_wider, {17}, true, kSeat},
+    {"jarft92s0t", 3, 0, kAll, short_socket_narrower, {15}, true, kSeat},
+    {"jarft92s0t", 4, 0, kAll, short_socket_wider, {17}, true, kSeat},
+    {"jarft92s0t", 4, 0, kAll, short_socket_narrower, {15}, true, kSeat},
     {"jarft92s0t", 6, 0, kAll, nullptr, {}, false, kShort67},
     {"jarft92s0t", 7, 0, kAll, nullptr, {}, false, kShort67},
     {"jarft92s0t", 10, 0, kAll, nullptr, {}, false, kShort1011},

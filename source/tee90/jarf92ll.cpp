@@ -10,6 +10,7 @@
 #include "catalog.h"
 #include "comblock.h"
 #include "frame.h"
+#include "hidden.h"
 #include "lenrule.h"
 #include "tee.h"
 
@@ -265,20 +266,21 @@ int v3_front(Out& o, const tagRPT* P, const B* b, const tagRCIR& Bc)
     const bool sides = T.y > X.y;
     const tagRPT o0 = sides ? tagRPT{-h, X.y} : smaller_x(q), o1 = sides ? tagRPT{h, X.y} : other(q, o0);
 
-    o.code(kBody);
+    // The leg first, so that its opening keeps element number 1 however many
+    // pieces the rim cuts the run's lines into.
+    o.code(kBody).style(kSeam);
+    if (o.earc(O, o0, o1) || (sides && (o.seg({-h, T.y}, o0) || o.seg({h, T.y}, o1)))) return 1;
+    o.style(0);
     for (int i = 0; i < 6; ++i)
         if (put(o, side[i], false)) return 1;
     if (o.code(kEnd2).seg(P[7], P[8])) return 1;
     o.code(kBody);
     for (int i = 5; i >= 0; --i)
         if (put(o, side[i], true)) return 1;
-    if (o.code(kEnd1).seg(P[1], prime(P[1])) || put(o.code(kBody).style(kSeam), end_line, false) ||
-        put(o, step, false) || put(o, mark, false, kSocketBottomLine) ||
-        o.code(kEnd3).earc({0, 0}, r, r, 0, {r, 0}, {-r, 0}) || o.earc({0, 0}, r, r, 0, {-r, 0}, {r, 0}))
-        return 1;
-    o.code(kBody);
-    if (sides && (o.seg({-h, T.y}, o0) || o.seg({h, T.y}, o1))) return 1;
-    return o.earc(O, o0, o1);
+    return o.code(kEnd1).seg(P[1], prime(P[1])) || put(o.code(kBody).style(kSeam), end_line, false) ||
+           put(o, step, false) || put(o, mark, false, kSocketBottomLine) ||
+           o.code(kEnd3).earc({0, 0}, r, r, 0, {r, 0}, {-r, 0}) || o.earc({0, 0}, r, r, 0, {-r, 0}, {r, 0}) ||
+           o.circle({0, 0}, h);  // the hub's bore, which takes the pipe
 }
 
 // View 4: the run from behind, its socket lines as in view 1 seen from the
@@ -327,90 +329,17 @@ int jarf92ll_v3(BZI_WRT_PRM* w, const B* b)
 // outline, every point of the branch has its x shortened by 0.707, and
 // circles about the branch axis show as ellipses 0.707 as wide as high.
 //
+// The leg and the sweep, which leave the branch's axis, are drawn by their
+// own outlines as the turned view sees them (see leg_outline).
+//
 // View 6 sees the branch coming towards the viewer: the hub is nearest, its
 // end face whole, and it hides whatever of the pipe, the sweep and the leg
-// lies inside its start ring (on every pair the sweep's end, on the smallest
-// branches all of the sweep); the rings show their near (left) halves; the
-// leg passes in front of the run's side down to its opening. In view 7 the
-// branch lies behind the run: the pipe and the sweep pass in front of the
-// hub's start face, which shows round them; the rings show their far halves,
-// the hub's end face only its outer half, and the leg ends on the run's side.
-
-// A stand-in for the angle of direction (x, y), in [0, 4) counter-clockwise
-// from +x: monotone in the angle, so it orders points round a curve as the
-// angle would, without an arc tangent.
-double turn_of(double x, double y)
-{
-    const double p = x / (std::fabs(x) + std::fabs(y));
-    return y < 0 ? 3 + p : 1 - p;
-}
-
-// The unit direction halfway round from unit direction a to b, counter-clockwise,
-// the turn between them being 'span' (in turn_of's measure).
-tagRPT halfway(tagRPT a, tagRPT b, double span)
-{
-    tagRPT m = a + b;
-    const double n = std::sqrt(m.x * m.x + m.y * m.y);
-    if (n < 1e-12) return {-a.y, a.x};  // half a turn apart
-    m = (span > 2 ? -1.0 : 1.0) / n * m;
-    return m;
-}
-
-// The hub's start ring, the pipe's rings and the sweep's arcs are all
-// circles of the branch's own plane or about its axis, shortened in x: they
-// are cut against each other in that plane, as circles (wide), and drawn
-// shortened (narrow).
-tagRPT wide(tagRPT p) { return {p.x / k, p.y}; }
-tagRPT narrow(tagRPT p) { return {p.x * k, p.y}; }
-Outside narrowed(Outside s)
-{
-    for (int i = 0; i < s.n; ++i) s.a[i] = narrow(s.a[i]), s.b[i] = narrow(s.b[i]);
-    return s;
-}
-// Segment a-b of the shortened drawing less its part inside the plane's
-// circle C; a segment with both ends inside lies wholly inside.
-Outside outside_wide(tagRPT a, tagRPT b, const tagRCIR& C)
-{
-    const tagRPT wa = wide(a), wb = wide(b), c = {C.x, C.y};
-    if (dist(wa, c) < C.r && dist(wb, c) < C.r) return {};
-    return narrowed(outside(wa, wb, C));
-}
-
-// Arc of the plane's circle c from s to t (counter-clockwise, wide points)
-// less its part inside the plane's circle C, drawn shortened: an elliptic arc.
-int arc_outside(Out& o, const tagRCIR& c, tagRPT s, tagRPT t, const tagRCIR& C)
-{
-    tagRPT p[2] = {};
-    const int res = GCG005(&c, &C, p);
-    struct Cut {
-        double a;
-        tagRPT q, d;  // the point, its direction from the centre
-    } cut[4];
-    auto cut_at = [&](tagRPT q) {
-        const tagRPT d = 1.0 / c.r * (q - tagRPT{c.x, c.y});
-        return Cut{turn_of(d.x, d.y), q, d};
-    };
-    int n = 0;
-    cut[n++] = cut_at(s);
-    const double a0 = cut[0].a;
-    Cut last = cut_at(t);
-    if (last.a <= a0) last.a += 4;
-    for (int i = 0; res == 0 && i < 2; ++i) {
-        Cut x = cut_at(p[i]);
-        if (x.a <= a0) x.a += 4;
-        if (x.a < last.a) cut[n++] = x;
-    }
-    cut[n++] = last;
-    if (n == 4 && cut[2].a < cut[1].a) std::swap(cut[1], cut[2]);
-    const tagRELL e = ell(narrow({c.x, c.y}), k * c.r, c.r, 0);
-    for (int i = 0; i + 1 < n; ++i) {
-        const tagRPT m = tagRPT{c.x, c.y} + c.r * halfway(cut[i].d, cut[i + 1].d, cut[i + 1].a - cut[i].a);
-        if (dist(cut[i].q, cut[i + 1].q) > 1e-6 && dist(m, {C.x, C.y}) > C.r &&
-            o.earc(e, narrow(cut[i].q), narrow(cut[i + 1].q)))
-            return 1;
-    }
-    return 0;
-}
+// lies behind it (on every pair the sweep's end, on the smallest branches all
+// of the sweep); the rings show their near (left) halves; the leg passes in
+// front of the run's side down to its opening. In view 7 the branch lies
+// behind the run: the pipe and the sweep pass in front of the hub's start
+// face, which shows round them; the rings show their far halves, the hub's
+// end face only its outer half, and the leg goes behind the run's side.
 
 // View 6: the near half of the pipe's ring at the sweep's end (top to bottom
 // through the left), less what the hub's start ring hides. A point of the
@@ -427,28 +356,150 @@ int pipe_ring_front(Out& o, tagRPT top, tagRPT bottom, double D, double h, doubl
     return o.earc(e, {x, y}, {x, -y});
 }
 
-// In view 7, where the branch in front first covers the hub's start ring C,
-// coming down its left side from the top or up from the bottom: on the pipe's
-// side line, the sweep's arc (circle 'sweep') or the leg's side line,
-// whichever the ring reaches first; 'none' when it reaches none of them. All
-// points wide; the result narrow.
-tagRPT ring_cut(const tagRCIR& C, tagRPT pipe0, tagRPT pipe1, const tagRCIR& sweep, tagRPT leg0, tagRPT leg1,
-                tagRPT none)
+// The leg and the sweep as views 6 and 7 see them. The leg is a cylinder
+// about the axis (k, k, 0) through (0, -d9): its outline lines are the
+// generators h (1, -1, ±1)/sqrt 3 off the axis, square to it and to the line
+// of sight, drawn a pipe's radius either side of the shortened axis. They touch
+// the seam's ellipse at the sweep's start (S, upper then lower) and reach the
+// run's surface at E, where x = sqrt(R^2 - h^2/3). The sweep's sides are
+// drawn as quarter ellipses from S to the pipe's sides at the sweep's end,
+// tangent to the leg's lines and to the pipe's (the parallelogram of
+// tangents), and the opening on the run as the half ellipse through E, tangent
+// to the leg's lines there and reaching the curve's point farthest round the
+// run (on the run's section through the pipe's side, z = +-h).
+struct LegOutline {
+    tagRPT S[2], E[2], end[2];
+    tagRPT top[2];   // where the leg's line ends: S, or where it meets the pipe's side
+    tagRPT pipe[2];  // where the pipe's side starts: the sweep's end
+    bool meet[2];    // the leg's line meets the pipe's side without a sweep between
+    tagRELL side[2];
+    bool curved[2];  // false: the sweep's side too short to turn, drawn straight
+    tagRELL seam, opening;
+    tagRPT seam_near, opening_far;  // a point of each on the half drawn
+    tagRPT seam_u;                  // the seam's half-diameter in the branch's plane
+};
+
+// Whether m lies counter-clockwise of a, seen from c (within half a turn).
+bool ccw(tagRPT c, tagRPT a, tagRPT m) { return (a.x - c.x) * (m.y - c.y) - (a.y - c.y) * (m.x - c.x) > 0; }
+
+LegOutline leg_outline(const tagRPT* P, const B* b, bool v6)
 {
-    auto within = [](tagRPT p, tagRPT a, tagRPT b) {
-        return p.x >= std::min(a.x, b.x) - 1e-9 && p.x <= std::max(a.x, b.x) + 1e-9 &&
-               p.y >= std::min(a.y, b.y) - 1e-9 && p.y <= std::max(a.y, b.y) + 1e-9;
-    };
-    const Two far = {{-1e9, 0}, {-1e9, 0}};
-    const tagRPT q = smaller_x(cross(line(pipe0, pipe1), C, far));
-    if (within(q, pipe0, pipe1)) return narrow(q);
-    const Two s = cross(sweep, C, far);
-    for (tagRPT c : {s.p1, s.p2})
-        if (within(c, pipe0, leg0)) return narrow(c);
-    const Two l = cross(line(leg0, leg1), C, far);
-    for (tagRPT c : {l.p1, l.p2})
-        if (within(c, leg0, leg1)) return narrow(c);
-    return none;
+    LegOutline L;
+    const double h = b->d12 * 0.5, R = b->d2 / 2, s3 = 1 / std::sqrt(3.0);
+    const tagRPT pw = {2 * k * s3, -s3}, ad = {s3, 2 * k * s3};  // across and along the shortened axis
+    L.S[0] = P[33] - h * pw;
+    L.S[1] = P[33] + h * pw;
+    const double xr = std::sqrt(R * R - h * h / 3);
+    L.E[0] = {k * xr - k * h * s3, xr - b->d9 + 2 * h * s3};
+    L.E[1] = {k * xr + k * h * s3, xr - b->d9 - 2 * h * s3};
+    L.end[0] = P[16];
+    L.end[1] = P[25];
+    for (int i = 0; i < 2; ++i) {
+        const tagRPT A = L.S[i], Bp = L.end[i];
+        const double t = (Bp.y - A.y) / ad.y;
+        const tagRPT I = A + t * ad;
+        L.curved[i] = t > 1e-6 && I.x < Bp.x - 1e-6;
+        // A side too tight to turn: the leg's line meets the pipe's side
+        // beyond the sweep's end, and runs on to there (or to S, should S lie
+        // the farther: the seam's ellipse ends on it).
+        L.meet[i] = !L.curved[i] && I.x >= Bp.x - 1e-6;
+        L.top[i] = L.meet[i] && t > 0 ? I : A;
+        L.pipe[i] = Bp;
+        const tagRPT c = A + Bp - I;
+        L.side[i] = conjugate_ellipse(c, A - c, Bp - c);
+    }
+    // Seen turned, the seam's radius across the branch's plane shows k h wide,
+    // to the left in view 6 and to the right in view 7 (its near half).
+    const double zx = v6 ? -k * h : k * h;
+    L.seam_u = P[15] - P[33];
+    L.seam = conjugate_ellipse(P[33], L.seam_u, {zx, 0});
+    L.seam_near = P[33] + tagRPT{zx, 0};
+    const tagRPT M = 0.5 * (L.E[0] + L.E[1]), u = L.E[1] - M, v = -1.0 * ad;
+    const double c = std::sqrt(R * R - h * h);
+    const tagRPT F = {v6 ? k * (c - h) : k * (c + h), c - b->d9}, d = F - M;
+    const double det = u.x * v.y - u.y * v.x, al = (d.x * v.y - d.y * v.x) / det, be = (u.x * d.y - u.y * d.x) / det;
+    const double len = std::fabs(al) < 1 && be > 0 ? be / std::sqrt(1 - al * al) : h;
+    L.opening = conjugate_ellipse(M, u, len * v);
+    L.opening_far = M + len * v;
+    return L;
+}
+
+// Whether the convex polygon q[0..n) lies clear of the unrotated ellipse r
+// (in r's unit frame: no edge comes within 1 of the centre, which is not inside).
+bool clear_of(const tagRELL& r, const tagRPT* q, int n)
+{
+    auto unit = [&](tagRPT p) { return tagRPT{(p.x - r.x) / r.a, (p.y - r.y) / r.b}; };
+    int left = 0;
+    for (int i = 0, j = n - 1; i < n; j = i++) {
+        const tagRPT a = unit(q[j]), d = unit(q[i]) - a;
+        const double dd = d.x * d.x + d.y * d.y, t = std::clamp(-(a.x * d.x + a.y * d.y) / dd, 0.0, 1.0);
+        const tagRPT m = a + t * d;
+        if (m.x * m.x + m.y * m.y <= 1) return false;
+        left += a.x * d.y - a.y * d.x > 0;
+    }
+    return left != 0 && left != n;  // the centre is inside when it lies on one side of every edge
+}
+
+// Whether the polygon q[0..n) lies wholly inside the unrotated ellipse r.
+bool within(const tagRELL& r, const tagRPT* q, int n)
+{
+    for (int i = 0; i < n; ++i) {
+        const double u = (q[i].x - r.x) / r.a, v = (q[i].y - r.y) / r.b;
+        if (u * u + v * v >= 1) return false;
+    }
+    return true;
+}
+
+// Elliptic arc of e from s to t (counter-clockwise) within the convex polygon
+// q: written whole when q lies clear of the ring, left out when q lies inside
+// it (both saving the conic crossings), else written where the cover c
+// (which holds the ring) leaves it.
+int earc_clear(Out& o, const Cover& c, const tagRELL* ring, const tagRPT* q, int n, const tagRELL& e, tagRPT s,
+               tagRPT t)
+{
+    if (ring && within(*ring, q, n)) return 0;
+    return ring && clear_of(*ring, q, n) ? o.earc(e, s, t) : earc_outside(o, c, e, s, t);
+}
+
+// The sweep's side i, where the cover c leaves it; the side lies in the
+// triangle of its ends and its tangents' meeting.
+int sweep_side(Out& o, const Cover& c, const LegOutline& L, int i, const tagRELL* ring = nullptr)
+{
+    if (!L.curved[i]) return L.meet[i] ? 0 : seg_outside(o, c, L.S[i], L.end[i]);
+    const tagRELL& e = L.side[i];
+    const tagRPT m = {e.x, e.y}, I = L.S[i] + L.end[i] - m;
+    const bool up = ccw(m, L.S[i], L.end[i]);
+    const tagRPT q[3] = {L.S[i], I, L.end[i]};
+    return up ? earc_clear(o, c, ring, q, 3, e, L.S[i], L.end[i]) : earc_clear(o, c, ring, q, 3, e, L.end[i], L.S[i]);
+}
+// View 6: the seam's near half (within the parallelogram of its conjugate
+// half-diameters), where the hub leaves it.
+int seam_front(Out& o, const Cover& c, const LegOutline& L, const tagRELL& ring)
+{
+    const tagRPT m = {L.seam.x, L.seam.y}, u = L.seam_u, v = L.seam_near - m;
+    const tagRPT q[4] = {m + u + v, m - u + v, m - u - v, m + u - v};
+    return ccw(m, L.S[0], L.seam_near) ? earc_clear(o, c, &ring, q, 4, L.seam, L.S[0], L.S[1])
+                                       : earc_clear(o, c, &ring, q, 4, L.seam, L.S[1], L.S[0]);
+}
+
+// The half of e between a and b through 'via', where the cover c leaves it.
+int half_via(Out& o, const Cover& c, const tagRELL& e, tagRPT a, tagRPT b, tagRPT via)
+{
+    return ccw({e.x, e.y}, a, via) ? earc_outside(o, c, e, a, b) : earc_outside(o, c, e, b, a);
+}
+// Adds the sweep's side i to a cover walk, from S or from the pipe's end;
+// as its chord when only what lies left of x = 'chord_right_of' is trimmed
+// against the cover and the side lies right of it.
+void add_side(Cover& c, const LegOutline& L, int i, bool from_start, double chord_right_of = 1e300)
+{
+    const tagRPT a = from_start ? L.top[i] : L.pipe[i], z = from_start ? L.pipe[i] : L.top[i];
+    c.add(a);
+    if (L.curved[i] && L.S[i].x <= chord_right_of) {
+        const tagRPT m = {L.side[i].x, L.side[i].y};
+        if (ccw(m, L.S[i], L.end[i])) c.add_arc(L.side[i], L.S[i], L.end[i]);
+        else c.add_arc(L.side[i], L.end[i], L.S[i]);
+    }
+    c.add(z);
 }
 
 int jarf92ll_v6(BZI_WRT_PRM* w, const B* b)
@@ -458,74 +509,81 @@ int jarf92ll_v6(BZI_WRT_PRM* w, const B* b)
     const double h = b->d12 * 0.5, R = b->d11 * 0.5, r2 = std::sqrt(2.0);
     if (view1_points(P, b, r2)) return 1;
     for (int i : {14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 33, 34, 35, 36}) P[i].x *= k;
-    // The leg's sides cross the run's side at P41 (upper) and P42 (lower).
-    const tagRSEG side = line(P[13], P[28]);
-    P[41] = cross(line(P[15], P[14]), side);
-    P[42] = cross(line(P[26], P[27]), side);
-    const tagRELL outer = ell(P[34], k * (h + b->d16), h + b->d16, 0);
-    const tagRELL inner = ell(P[36], k * (b->d16 - h), b->d16 - h, 0);
-    // On the largest runs the sweep starts over the run: the branch's upper
-    // side then meets the run's side on the sweep's outer arc, and in view 7
-    // the leg's upper line lies wholly behind the run.
-    const bool over_run = P[15].x < P[13].x;
-    if (over_run) P[41] = larger_y(cross(side, outer));
+    const LegOutline L = leg_outline(P, b, v6);
     const tagRELL start = slant_rim(P[17].x, R, k), end = slant_rim(P[20].x, R, k);
-    const tagRCIR C = {P[17].x / k, 0, R};  // the start ring in the branch's plane
-    const tagRCIR outer_w = circ(wide(P[34]), h + b->d16), inner_w = circ(wide(P[36]), b->d16 - h);
-    // The sweep's start seam, a circle about the leg's axis: seen as the
-    // ellipse with the shortened radius in the branch's plane and the radius
-    // across it (0.707 h wide after the turn) as conjugate half-diameters.
-    const tagRELL seam = conjugate_ellipse(P[33], P[15] - P[33], {k * h, 0});
     const tagRELL pipe_end = slant_rim(P[16].x, h, k), middle = slant_rim(P[19].x, R, k);
+    const tagRPT top = {P[17].x, R}, bottom = {P[17].x, -R};
 
     Out o(w);
-    if (profile_run(o, P, 1, 13, 7, kEnd2) ||
-        (v6 ? o.seg(P[13], P[41]) || o.seg(P[42], P[28]) : o.seg(P[13], P[28])) ||
-        o.code(kEnd1).seg(P[28], P[1]))
+    // The run's socket, then the marks across the socket and the hub and, in
+    // view 6, the leg's opening: these keep their element numbers whatever the
+    // hidden-line cuts below make of the rest.
+    if (profile_run(o, P, 1, 13, 7, kEnd2)) return 1;
+    o.code(kBody).style(kSeam);
+    if (o.seg(P[2], P[13]) || o.seg(P[6], P[9]) ||
+        o.intended(Intended::free_ends, kSocketBottomLine).seg(P[29], P[30]) ||
+        (v6 ? o.earc(middle, P[19], P[22]) : o.earc(middle, P[22], P[19])) ||
+        (v6 && (ccw({L.opening.x, L.opening.y}, L.E[0], L.opening_far) ? o.earc(L.opening, L.E[0], L.E[1])
+                                                                       : o.earc(L.opening, L.E[1], L.E[0]))))
         return 1;
-    o.code(kBody);
+    o.style(0);
     if (v6) {
-        // Everything of the branch behind the hub's start ring is hidden.
-        if (put(o, outside_wide(P[15], P[14], C), false) || put(o, outside_wide(P[26], P[27], C), false) ||
-            arc_outside(o, outer_w, wide(P[16]), wide(P[15]), C) ||
-            arc_outside(o, inner_w, wide(P[25]), wide(P[26]), C) ||
-            put(o, outside_wide(P[16], P[17], C), false) || put(o, outside_wide(P[25], P[24], C), false) ||
+        // The leg and the sweep pass in front of the run's side; the hub in
+        // front of them.
+        Cover leg;  // only the run's side x = d2 / 2 is trimmed against it
+        add_side(leg, L, 0, false, b->d2 / 2);
+        leg.add(L.E[0]);
+        const bool up = ccw({L.opening.x, L.opening.y}, L.E[0], L.opening_far);
+        leg.add_arc(L.opening, up ? L.E[0] : L.E[1], up ? L.E[1] : L.E[0]);
+        leg.add(L.E[1]);
+        add_side(leg, L, 1, true, b->d2 / 2);
+        // The hub as its start ring's left half and a box to the right: what
+        // lies behind it is all left of its end face.
+        Cover hub;
+        hub.add(top);
+        hub.add_arc(start, top, bottom);
+        hub.add(bottom);
+        hub.add({P[20].x, -R});
+        hub.add({P[20].x, R});
+        if (seg_outside(o, leg, P[13], P[28]) || o.code(kEnd1).seg(P[28], P[1])) return 1;
+        o.code(kBody);
+        if (seg_outside(o, hub, L.top[0], L.E[0]) || seg_outside(o, hub, L.top[1], L.E[1]) ||
+            sweep_side(o, hub, L, 0, &start) || sweep_side(o, hub, L, 1, &start) ||
+            seg_outside(o, hub, L.pipe[0], P[17]) || seg_outside(o, hub, L.pipe[1], P[24]) ||
             o.seg(P[18], P[20]) || o.seg(P[23], P[21]) ||
             o.earc(start, P[18], P[23]) || o.code(kEnd3).ellipse(end))
             return 1;
         o.code(kBody).style(kSeam);
-        if (o.seg(P[2], P[13]) || o.seg(P[6], P[9]) ||
-            o.intended(Intended::free_ends, kSocketBottomLine).seg(P[29], P[30]) ||
-            o.earc(middle, P[19], P[22]) || pipe_ring_front(o, P[16], P[25], (P[17].x - P[16].x) / k, h, R))
-            return 1;
-        // In the branch's plane the seam is an ellipse about the leg's axis
-        // whose longer semi-axis is h sqrt(1 + 0.707). It is drawn when it
-        // lies clear of the hub's start ring; partly behind the ring it is
-        // left out with the sweep it marks, which then lies mostly behind the
-        // hub: cutting it there would take a crossing of two conics, more
-        // than this view's time allows.
-        const double far = dist(wide(P[33]), {C.x, C.y}), reach = h * std::sqrt(1 + k);
-        if (far - reach >= R && o.earc(seam, P[15], P[26])) return 1;
-        return o.earc(P[35], r2 * b->d12 * 0.15, r2 * h, 0, P[14], P[27]);
+        return pipe_ring_front(o, P[16], P[25], (P[17].x - P[16].x) / k, h, R) ||
+               seam_front(o, hub, L, start) ||
+               o.code(kEnd3).ellipse(slant_rim(P[20].x, h, k));  // the hub's bore, which takes the pipe
     }
-    P[43] = narrow(smaller_x(cross(line(wide(P[16]), wide(P[17])), C)));
-    P[44] = flip_y(P[43]);
-    // View 7: the pipe's sides meet the start ring's left half at P43, P44;
-    // the ring shows from where the branch's lower side leaves it round to
-    // where its upper side covers it again.
-    const tagRPT top = ring_cut(C, wide(P[16]), wide(P[17]), outer_w, wide(P[15]), wide(P[41]), P[43]);
-    const tagRPT bottom = ring_cut(C, wide(P[25]), wide(P[24]), inner_w, wide(P[26]), wide(P[42]), P[44]);
-    if ((!over_run && o.seg(P[15], P[41])) || o.seg(P[26], P[42]) || o.earc(outer, P[16], over_run ? P[41] : P[15]) ||
-        o.earc(inner, P[25], P[26]) ||
-        o.seg(P[16], P[17]) || o.seg(P[25], P[24]) || o.seg(P[18], P[20]) || o.seg(P[23], P[21]) ||
+    // View 7: the run in front of the leg; the pipe and the sweep in front of
+    // the hub's start face, whose rim shows round them.
+    Cover run;
+    run.add({-b->d2 / 2, -b->d10});
+    run.add({b->d2 / 2, -b->d10});
+    run.add({b->d2 / 2, P[7].y});
+    run.add({-b->d2 / 2, P[7].y});
+    Cover branch;
+    add_side(branch, L, 0, true);
+    branch.add(P[17]);
+    branch.add(P[24]);
+    add_side(branch, L, 1, false);
+    branch.add(L.E[1]);
+    branch.add(L.E[0]);
+    if (o.seg(P[13], P[28]) || o.code(kEnd1).seg(P[28], P[1])) return 1;
+    o.code(kBody);
+    if (seg_outside(o, run, L.top[0], L.E[0]) || seg_outside(o, run, L.top[1], L.E[1]) ||
+        sweep_side(o, run, L, 0) || sweep_side(o, run, L, 1) ||
+        o.seg(L.pipe[0], P[17]) || o.seg(L.pipe[1], P[24]) || o.seg(P[18], P[20]) || o.seg(P[23], P[21]) ||
         o.earc(slant_rim(P[17].x, h, k), P[24], P[17]) ||  // the pipe meets the face: the ring's outer half
-        o.earc(start, bottom, top) || o.code(kEnd3).earc(end, P[21], P[20]))
+        // The branch reaches no further right than the face's centre.
+        earc_outside(o, branch, start, top, bottom) || o.earc(start, bottom, top) ||
+        o.code(kEnd3).earc(end, P[21], P[20]))
         return 1;
     o.code(kBody).style(kSeam);
-    return o.seg(P[2], P[13]) || o.seg(P[6], P[9]) ||
-           o.intended(Intended::free_ends, kSocketBottomLine).seg(P[29], P[30]) ||
-           o.earc(middle, P[22], P[19]) || o.earc(pipe_end, P[25], P[16]) ||
-           o.earc(seam, P[26], over_run ? larger_y(cross(side, seam)) : P[15]);
+    return o.earc(pipe_end, P[25], P[16]) || half_via(o, run, L.seam, L.S[0], L.S[1], L.seam_near);
 }
 
 // ---------------------------------------------------------------------------
@@ -574,7 +632,10 @@ int jarf92ll_v10(BZI_WRT_PRM* w, const B* b)
                 : o.earc(run_rim(P[2]), P[2], P[13]) || o.earc(run_rim(P[6]), P[6], P[9])) ||
            sweep_seams(o, P) ||
            o.intended(Intended::free_ends, kSocketBottomLine).earc(run_rim(P[4]), v10 ? P[42] : P[41], v10 ? P[41] : P[42]) ||
-           o.earc(P[35], 0.3 * b->d12, 1.224745 * (0.5 * b->d12), 0, P[14], P[27]);
+           o.earc(P[35], 0.3 * b->d12, 1.224745 * (0.5 * b->d12), 0, P[14], P[27]) ||
+           // The rims where the tapers leave the pipe and the middle step, their near halves.
+           (v10 ? o.earc(run_rim(P[3]), P[12], P[3]) || o.earc(run_rim(P[5]), P[10], P[5])
+                : o.earc(run_rim(P[3]), P[3], P[12]) || o.earc(run_rim(P[5]), P[5], P[10]));
 }
 
 
