@@ -360,3 +360,14 @@ TEST(Compare, ToolCommands)
 }
 
 }  // namespace
+
+// The sample catalogue (two records of every modelled entry and view) holds to
+// the solids: every drawing passes its gate and element check or is listed.
+TEST(Compare, SampleCatalogueHasNoUnlistedFailure)
+{
+    const tooltest::ToolRun r = tooltest::arfdraw("compare");
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(r.code, 0) << j["failures"].dump(1).substr(0, 4000);
+    EXPECT_EQ(j["failed"], 0);
+    EXPECT_GT(j["drawings"].get<int>(), 240);
+}
