@@ -60,7 +60,8 @@ std::string where(int m, int b, int view)
 // 4 shows the run alone (10) unless the socket reaches past the run's pipe;
 // in view 5 the flange hides the rims' halves towards the run as far as it
 // reaches; in views 6 and 7 the trims follow each pair. The large branch
-// (150 and 200) draws the same counts for every pair.
+// (150 and 200) draws the same counts for every pair, but for view 3 of a
+// branch as wide as the run, whose side lines are the run's own.
 struct Counts {
     int m, b, n[7];
 };
@@ -72,9 +73,9 @@ constexpr Counts kCounts[] = {
     {125, 80, {27, 19, 24, 10, 18, 30, 24}},   {125, 100, {27, 19, 24, 10, 18, 28, 21}},
     {125, 125, {27, 19, 26, 24, 18, 26, 20}},  {150, 80, {27, 19, 24, 10, 18, 30, 24}},
     {150, 100, {27, 19, 24, 10, 18, 28, 21}},  {150, 125, {27, 19, 24, 10, 18, 26, 20}},
-    {150, 150, {14, 6, 15, 10, 6, 17, 13}},    {200, 100, {27, 19, 24, 10, 18, 28, 21}},
+    {150, 150, {14, 6, 13, 10, 6, 17, 13}},    {200, 100, {27, 19, 24, 10, 18, 28, 21}},
     {200, 125, {27, 19, 24, 10, 18, 26, 20}},  {200, 150, {14, 6, 15, 10, 6, 17, 13}},
-    {200, 200, {14, 6, 15, 10, 6, 17, 13}},
+    {200, 200, {14, 6, 13, 10, 6, 17, 13}},
 };
 
 // Pitch circle, holes and hole diameter of the flange by run size.

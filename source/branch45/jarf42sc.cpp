@@ -396,12 +396,16 @@ int v3_large(BZI_WRT_PRM* w, const ALF_SIZE* a, const B* b)
     Out o(w);
     if (side_run(o, b, nullptr)) return 1;
     if (view_no(w) == 4) return 0;
-    const double r = 0.5 * a->d5, top = b->d8 / kRoot2;
-    const tagRELL joint = joint3(0.5 * b->d2, r);
+    // A branch as wide as the run (equal sizes; a5 and d2 are stored apart,
+    // so they never compare equal) has its side lines on the run's own, and
+    // its joint ends on them.
+    const bool equal = b->branch_size == b->main_size;
+    const double r = 0.5 * a->d5, rj = equal ? 0.5 * b->d2 : r, top = b->d8 / kRoot2;
+    const tagRELL joint = joint3(0.5 * b->d2, rj);
     const double foot = joint.y;
     o.style(0).code(kBody);
-    if (a->d5 != b->d2 && (o.seg(-r, foot, -r, top) || o.seg(r, foot, r, top))) return 1;
-    return o.style(2).earc(joint, pt(-r, foot), pt(r, foot)) ||
+    if (!equal && (o.seg(-r, foot, -r, top) || o.seg(r, foot, r, top))) return 1;
+    return o.style(2).earc(joint, pt(-rj, foot), pt(rj, foot)) ||
            o.style(0).code(kEnd3).ellipse(ell(pt(0, top), r, r / kRoot2, 0)) ||
            o.ellipse(ell(pt(0, top), r - a->d9, (r - a->d9) / kRoot2, 0));
 }
