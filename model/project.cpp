@@ -13,6 +13,7 @@
 #include <Message_Printer.hxx>
 #include <STEPControl_Reader.hxx>
 #include <STEPControl_Writer.hxx>
+#include <Standard_Failure.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
 
@@ -68,8 +69,12 @@ std::vector<Line2> project(const Solid& s, const Camera& cam, double tol)
     const gp_Dir z = dir(cam.z), x = dir(cam.x);
     const gp_Ax1 axis(gp::Origin(), gp_Dir(gp_Vec(x) + 0.6 * gp_Vec(z.Crossed(x))));
     algo->Projector(HLRAlgo_Projector(gp_Ax2(gp::Origin(), z.Rotated(axis, kTilt), x.Rotated(axis, kTilt))));
-    algo->Update();
-    algo->Hide();
+    try {
+        algo->Update();
+        algo->Hide();
+    } catch (const Standard_Failure& e) {  // the kernel's own exceptions are no std::exception
+        throw std::runtime_error(std::string("hidden-line projection failed: ") + e.GetMessageString());
+    }
     HLRBRep_HLRToShape h(algo);
     std::vector<Line2> out;
     add_edges(out, h.VCompound(), true, false, false, tol);

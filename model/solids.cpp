@@ -20,6 +20,7 @@
 #include <BRepPrimAPI_MakePrism.hxx>
 #include <BRepPrimAPI_MakeRevol.hxx>
 #include <GProp_GProps.hxx>
+#include <Standard_Failure.hxx>
 #include <gp_Circ.hxx>
 #include <gp_Pln.hxx>
 
@@ -255,11 +256,16 @@ bool has_model(const std::string& entry)
 
 Solid build(const std::string& entry, const ArfRecordView& rec)
 {
+    const Maker& m = maker(entry);
     auto impl = std::make_shared<Solid::Impl>();
-    impl->shape = maker(entry).make(Cols{rec});
-    // Mark tangent joins (leg into bend, faces in one plane) as smooth, so the
-    // projection tells them from real edges.
-    BRepLib::EncodeRegularity(impl->shape, 1e-6);
+    try {
+        impl->shape = m.make(Cols{rec});
+        // Mark tangent joins (leg into bend, faces in one plane) as smooth, so
+        // the projection tells them from real edges.
+        BRepLib::EncodeRegularity(impl->shape, 1e-6);
+    } catch (const Standard_Failure& e) {  // the kernel's own exceptions are no std::exception
+        throw std::runtime_error("model of " + entry + ": the kernel failed: " + e.GetMessageString());
+    }
     return Solid(std::move(impl));
 }
 
