@@ -195,10 +195,11 @@ bool among(const ArfRecordView& r)
         if (r.keys[0] == v[i] && r.keys[1] == v[i + 1]) return true;
     return false;
 }
-bool run_only_large(const ArfRecordView& r) { return r.keys[0] >= 150 && r.keys[1] < 150; }
+// Records by sizes, shared by the branches' and the tees' rows.
+bool large_run(const ArfRecordView& r) { return r.keys[0] >= 150 && r.keys[1] < 150; }
 bool branch_large_reducing(const ArfRecordView& r) { return r.keys[1] >= 150 && r.keys[1] < r.keys[0]; }
 bool branch_large_equal(const ArfRecordView& r) { return r.keys[1] >= 150 && r.keys[1] == r.keys[0]; }
-bool branch_from_250(const ArfRecordView& r) { return r.keys[1] >= 250; }
+bool large_leaning(const ArfRecordView& r) { return r.keys[1] >= 250; }  // branches from 250 (a tee's leg leans)
 bool small_equal(const ArfRecordView& r) { return r.keys[0] < 150 && r.keys[0] == r.keys[1]; }
 // View 8 of the small run trims the run's pipe lines at the branch's end circle for these pairs.
 bool run_lines_trimmed8(const ArfRecordView& r)
@@ -305,8 +306,8 @@ constexpr Exception kExceptions[] = {
     {"jarft42s00", 3, 0, 125, among<80, 40, 100, 40, 100, 50, 125, 50>, {24, 25}, true,
      "the run socket's seat, where the inserted pipe stops, drawn across the run beside the branch; a smooth seam "
      "of the outside"},
-    {"jarft42s00", 3, 150, 200, run_only_large, {11}, false, kRoot},
-    {"jarft42s00", 3, 250, kAll, run_only_large, {9, 10, 11}, false, kRoot},
+    {"jarft42s00", 3, 150, 200, large_run, {11}, false, kRoot},
+    {"jarft42s00", 3, 250, kAll, large_run, {9, 10, 11}, false, kRoot},
     {"jarft42s00", 3, 150, kAll, branch_large_reducing, {7}, false, kRoot},
     {"jarft42s00", 3, 150, kAll, branch_large_equal, {5}, false, kRoot},
     {"jarft42s00", 4, 50, 125, small_equal, {}, false,
@@ -347,12 +348,12 @@ constexpr Exception kExceptions[] = {
     {"jarft42s00", 12, 0, 125,
      among<40, 40, 50, 50, 65, 50, 65, 65, 80, 65, 80, 80, 100, 80, 100, 100, 125, 100, 125, 125>, {}, false,
      kRootGate},
-    {"jarft42s00", 12, 150, 200, run_only_large, {23}, false, kRoot},
-    {"jarft42s00", 12, 250, kAll, run_only_large, {6, 18, 23}, false, kRoot},
+    {"jarft42s00", 12, 150, 200, large_run, {23}, false, kRoot},
+    {"jarft42s00", 12, 250, kAll, large_run, {6, 18, 23}, false, kRoot},
     {"jarft42s00", 12, 150, kAll, branch_large_reducing, {8}, false, kRoot},
     {"jarft42s00", 12, 150, kAll, branch_large_equal, {6}, false, kRoot},
     {"jarft42s00", 12, 150, kAll, among<150, 125>, {}, false, kRootGate},
-    {"jarft42s00", 12, 150, kAll, branch_from_250, {}, false, kRootGate},
+    {"jarft42s00", 12, 150, kAll, large_leaning, {}, false, kRootGate},
     {"jarft42s00", 13, 0, 125, outer_step_cut13, {3, 4}, false, kOuterStep},
     {"jarft42s00", 13, 0, 125, among<40, 40, 50, 50, 65, 65, 80, 65, 80, 80, 100, 65, 100, 80, 125, 100>,
      {17, 19}, false, kStepRims},
@@ -399,9 +400,7 @@ constexpr const char* kTees[] = {"jarft92l00", "jarft92lco", "jarft92ll0", "jarf
 
 bool small_tee(const ArfRecordView& r) { return r.keys[0] <= 125 && r.keys[1] <= 125; }
 bool small_tee_reducing(const ArfRecordView& r) { return small_tee(r) && r.keys[0] != r.keys[1]; }
-bool large_run(const ArfRecordView& r) { return r.keys[0] >= 150 && r.keys[1] < 150; }
 bool large_branch(const ArfRecordView& r) { return r.keys[1] >= 150; }
-bool large_leaning(const ArfRecordView& r) { return r.keys[1] >= 250; }
 bool small_equal_125(const ArfRecordView& r) { return r.keys[0] == 125 && r.keys[1] == 125; }
 bool small_equal_other(const ArfRecordView& r) { return small_tee(r) && r.keys[0] == r.keys[1] && r.keys[0] != 125; }
 constexpr const char* kSeat =
@@ -429,8 +428,9 @@ constexpr const char* kLarge1011 =
     "k; the turn's outline and its seam's ellipse lie off them";
 
 // The short tees: the record's columns d[n - 1] are the dimensions dn.
-bool short_socket_wider(const ArfRecordView& r) { return r.d[10] > r.d[1]; }  // branch socket d11 beyond run pipe d2
-bool short_socket_narrower(const ArfRecordView& r) { return !short_socket_wider(r); }
+// The branch's socket or hub (d11) wider than the run pipe (d2).
+bool branch_end_wider(const ArfRecordView& r) { return r.d[10] > r.d[1]; }
+bool branch_end_narrower(const ArfRecordView& r) { return !branch_end_wider(r); }
 // The branch socket as wide as the run pipe (100/80: 114 against 114.3).
 bool short_socket_flush(const ArfRecordView& r) { return std::abs(r.d[10] - r.d[1]) < 1.0; }
 // The long-spigot tee's branch outline crosses the run's side (its pipe end's
@@ -461,10 +461,8 @@ constexpr const char* kShortFlush =
 // view 3, which moves the numbers of the elements after them.
 bool lco_socketed(const ArfRecordView& r) { return r.keys[1] <= 125; }
 bool lco_bent(const ArfRecordView& r) { return r.keys[1] > 125; }
-bool lco_wide_hub_branch(const ArfRecordView& r) { return r.d[10] > r.d[1]; }
-bool lco_narrow_hub_branch(const ArfRecordView& r) { return !lco_wide_hub_branch(r); }
-bool lco_wide_socketed(const ArfRecordView& r) { return lco_socketed(r) && lco_wide_hub_branch(r); }
-bool lco_narrow_socketed(const ArfRecordView& r) { return lco_socketed(r) && !lco_wide_hub_branch(r); }
+bool lco_wide_socketed(const ArfRecordView& r) { return lco_socketed(r) && branch_end_wider(r); }
+bool lco_narrow_socketed(const ArfRecordView& r) { return lco_socketed(r) && !branch_end_wider(r); }
 constexpr const char* kHubLine = "the hub's line round its middle; the hub is one cylinder there, no edge";
 constexpr const char* kLco67 =
     "as the plain tee's view: the leg drawn by its side lines in the tee's plane turned about the run, the "
@@ -479,8 +477,6 @@ constexpr const char* kLostOutline =
 constexpr const char* kHubMiddle =
     "the plain hub's middle line, where the branch pipe and the inserted pipe meet inside it, drawn across the "
     "hub; no edge of the outside";
-bool swept_80_65(const ArfRecordView& r) { return r.keys[0] == 80 && r.keys[1] == 65; }
-bool swept_100_50(const ArfRecordView& r) { return r.keys[0] == 100 && r.keys[1] == 50; }
 bool swept_small_branch(const ArfRecordView& r) { return r.keys[1] <= 50; }
 bool swept_branch_40(const ArfRecordView& r) { return r.keys[1] == 40; }
 constexpr const char* kTightInner =
@@ -534,8 +530,8 @@ constexpr Exception kTeeExceptions[] = {
     {"jarft92lco", 1, 0, kAll, lco_socketed, {28}, true, kHubLine},
     {"jarft92lco", 1, 0, kAll, lco_socketed, {31}, false, kOpening},
     {"jarft92lco", 1, 0, kAll, lco_bent, {10}, true, kHubLine},
-    {"jarft92lco", 3, 0, kAll, lco_narrow_hub_branch, {10}, true, kHubLine},
-    {"jarft92lco", 3, 0, kAll, lco_wide_hub_branch, {12}, true, kHubLine},
+    {"jarft92lco", 3, 0, kAll, branch_end_narrower, {10}, true, kHubLine},
+    {"jarft92lco", 3, 0, kAll, branch_end_wider, {12}, true, kHubLine},
     {"jarft92lco", 3, 0, kAll, lco_narrow_socketed, {13}, false, kOpening3},
     {"jarft92lco", 3, 0, kAll, lco_wide_socketed, {15}, false, kOpening3},
     {"jarft92lco", 3, 0, kAll, lco_bent, {15}, false, kOpening3},
@@ -564,8 +560,8 @@ constexpr Exception kTeeExceptions[] = {
     {"jarft92ll0", 7, 80, 80, small_equal_other, {17}, false,
      "the run's side drawn straight past the leg; the leg, as wide as the run, takes in the run's outline "
      "there and the curve where they meet shows in its place"},
-    {"jarft92ll0", 7, 80, 80, swept_80_65, {22}, false, kTightInner},
-    {"jarft92ll0", 7, 100, 100, swept_100_50, {21}, false, kTightInner},
+    {"jarft92ll0", 7, 80, 80, among<80, 65>, {22}, false, kTightInner},
+    {"jarft92ll0", 7, 100, 100, among<100, 50>, {21}, false, kTightInner},
     {"jarft92ll0", 6, 100, 100, swept_small_branch, {}, false, kSweptSmall},
     {"jarft92ll0", 7, 100, 100, swept_branch_40, {}, false, kSweptSmall},
     {"jarft92ll0", 10, 0, kAll, nullptr, {30}, true, kSeat},
@@ -584,8 +580,8 @@ constexpr Exception kTeeExceptions[] = {
     {"jarft92s00", 1, 0, kAll, nullptr, {35}, false, kShortOpening},
     {"jarft92s00", 2, 0, kAll, nullptr, {15}, true, kSeat},
     {"jarft92s00", 5, 0, kAll, nullptr, {15}, true, kSeat},
-    {"jarft92s00", 3, 0, kAll, short_socket_wider, {18}, true, kSeat},
-    {"jarft92s00", 3, 0, kAll, short_socket_narrower, {16}, true, kSeat},
+    {"jarft92s00", 3, 0, kAll, branch_end_wider, {18}, true, kSeat},
+    {"jarft92s00", 3, 0, kAll, branch_end_narrower, {16}, true, kSeat},
     {"jarft92s00", 4, 0, kAll, nullptr, {16}, true, kSeat},
     {"jarft92s00", 4, 0, kAll, short_socket_flush, {}, false, kShortFlush},
     {"jarft92s00", 6, 0, kAll, nullptr, {}, false, kShort67},
@@ -597,10 +593,10 @@ constexpr Exception kTeeExceptions[] = {
     {"jarft92s0t", 1, 0, kAll, set_crossing, {27}, true, kSeat},
     {"jarft92s0t", 1, 0, kAll, set_crossing, {30}, false, kShortOpening},
     {"jarft92s0t", 2, 0, kAll, set_seat_seen, {14, 15}, true, kSeat},
-    {"jarft92s0t", 3, 0, kAll, short_socket_wider, {17}, true, kSeat},
-    {"jarft92s0t", 3, 0, kAll, short_socket_narrower, {15}, true, kSeat},
-    {"jarft92s0t", 4, 0, kAll, short_socket_wider, {17}, true, kSeat},
-    {"jarft92s0t", 4, 0, kAll, short_socket_narrower, {15}, true, kSeat},
+    {"jarft92s0t", 3, 0, kAll, branch_end_wider, {17}, true, kSeat},
+    {"jarft92s0t", 3, 0, kAll, branch_end_narrower, {15}, true, kSeat},
+    {"jarft92s0t", 4, 0, kAll, branch_end_wider, {17}, true, kSeat},
+    {"jarft92s0t", 4, 0, kAll, branch_end_narrower, {15}, true, kSeat},
     {"jarft92s0t", 6, 0, kAll, nullptr, {}, false, kShort67},
     {"jarft92s0t", 7, 0, kAll, nullptr, {}, false, kShort67},
     {"jarft92s0t", 10, 0, kAll, nullptr, {}, false, kShort1011},
