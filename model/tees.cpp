@@ -95,6 +95,16 @@ TopoDS_Shape bent_leg(P2 foot, P2 seam, double r, bool halves)
     return fuse(half(1), half(-1));
 }
 
+// The run with a bent plain branch of radius r fused on: its leg from
+// (0, -d9) on the run's axis up to the 45-degree seam of a bend of centre-line
+// radius rb about c, and the bend turning level there.
+TopoDS_Shape leg_and_bend(const TopoDS_Shape& run, double d9, P2 c, double rb, double r, bool halves)
+{
+    const P2 seam = c + P2{-rb / kRoot2, rb / kRoot2};
+    const TopoDS_Shape s = fuse(run, bent_leg({0, -d9}, seam, r, halves));
+    return fuse(s, torus_segment(v3(seam), kLeg, r, v3(c), {0, 0, -1}, kPi / 4));
+}
+
 template <class Build>
 TopoDS_Shape bent(Build build)
 {
@@ -206,14 +216,12 @@ TopoDS_Shape tee_large_branch(Cols d)
 {
     const double r = d(11) / 2;
     const P2 c = {d(8) - d(13), -d(2)};
-    const P2 seam = c + P2{-d(2) / kRoot2, d(2) / kRoot2};
     // The leg's axis runs from (0, -d9) on the run's axis to the seam; where
     // the table's bend centre puts the seam off the 45-degree line through
     // there (the largest sizes), the leg leans by that little and meets the
     // bend with a slight kink.
     return bent([&](bool halves) {
-        TopoDS_Shape s = fuse(pipe({0, -d(10), 0}, kY, d(10) + d(5), d(1) / 2), bent_leg({0, -d(9)}, seam, r, halves));
-        s = fuse(s, torus_segment(v3(seam), kLeg, r, v3(c), {0, 0, -1}, kPi / 4));
+        TopoDS_Shape s = leg_and_bend(pipe({0, -d(10), 0}, kY, d(10) + d(5), d(1) / 2), d(9), c, d(2), r, halves);
         s = fuse(s, pipe({c.x, 0, 0}, kX, d(8) - c.x, r));
         return tee_bores(s, -d(10), d(1) / 2 - d(7), d(5), d(1) / 2 - d(7), d(8), r - d(17));
     });
@@ -254,10 +262,8 @@ TopoDS_Shape hub_large_branch(Cols d, TopoDS_Shape run)
 {
     const double r = d(22) / 2;
     const P2 c = {d(8) - 90.0, -d(5)};
-    const P2 seam = c + P2{-d(5) / kRoot2, d(5) / kRoot2};
     return bent([&](bool halves) {
-        TopoDS_Shape s = fuse(run, bent_leg({0, -d(9)}, seam, r, halves));
-        s = fuse(s, torus_segment(v3(seam), kLeg, r, v3(c), {0, 0, -1}, kPi / 4));
+        TopoDS_Shape s = leg_and_bend(run, d(9), c, d(5), r, halves);
         s = fuse(s, revolve({{c.x, r}, {d(8) - 0.25 * d(21), r}, {d(8) - 0.25 * d(21), d(11) / 2}, {d(8), d(11) / 2}},
                             {0, 0, 0}, kX));
         return tee_bores(s, -d(10), d(2) / 2 - d(7), d(4) + d(3), d(2) / 2 - d(7), d(8), r - d(23));
